@@ -1,0 +1,18 @@
+// program_start: the main window as an ordinary window; the program runs until it closes.
+#include <QApplication>
+
+#include "app/program_paths.h"
+#include "app/ui/main_window.h"
+#include "app/ui/message_box.h"
+#include "app/ui/single_instance.h"
+
+int main(int argc, char** argv) {
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("langyue"));
+    langyue::set_program_directory(langyue::executable_directory());
+    langyue::install_message_boxes();
+    langyue::SingleInstance instance;
+    langyue::MainWindow window;
+    if (!window.main_window_created(instance)) return 0;
+    return application.exec();
+}

@@ -1,0 +1,46 @@
+#include "tests/test_support.h"
+
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <sstream>
+
+#include "app/program_paths.h"
+#include "db/load_name_database.h"
+
+namespace fs = std::filesystem;
+
+namespace langyue::test {
+
+std::string fixture_program_dir() { return LANGYUE_FIXTURE_DIR; }
+std::string real_database_file() { return LANGYUE_REAL_DB; }
+std::string source_dir() { return LANGYUE_SOURCE_DIR; }
+
+ScratchProgramDir::ScratchProgramDir(bool with_database) {
+    std::random_device random;
+    path_ = (fs::temp_directory_path() / ("langyue-test-" + std::to_string(random()))).string();
+    fs::create_directories(path_ + "/data");
+    if (with_database) {
+        fs::copy_file(fixture_program_dir() + "/data/namedata.db", path_ + "/data/namedata.db");
+    }
+}
+
+ScratchProgramDir::~ScratchProgramDir() {
+    std::error_code ignored;
+    fs::remove_all(path_, ignored);
+}
+
+void load_fixture_database() {
+    name_database().close();
+    set_program_directory(fixture_program_dir());
+    load_name_database();
+}
+
+std::string read_file(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream content;
+    content << in.rdbuf();
+    return content.str();
+}
+
+}  // namespace langyue::test

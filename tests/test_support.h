@@ -1,0 +1,38 @@
+// What every test suite needs: the fixture database and a scratch program folder.
+#pragma once
+
+#include <string>
+
+namespace langyue::test {
+
+// The build's fixture program folder; its data/namedata.db is made from tests/fixtures/tables.
+std::string fixture_program_dir();
+// The real database file the build makes (build/data/namedata.db).
+std::string real_database_file();
+// The source tree's root.
+std::string source_dir();
+
+// A fresh folder with a data/ subfolder holding a copy of the fixture database, removed when
+// the object goes out of scope. Tests that write page files or exports work in one of these,
+// so suites never share files.
+class ScratchProgramDir {
+public:
+    explicit ScratchProgramDir(bool with_database = true);
+    ~ScratchProgramDir();
+    ScratchProgramDir(const ScratchProgramDir&) = delete;
+    ScratchProgramDir& operator=(const ScratchProgramDir&) = delete;
+    const std::string& path() const { return path_; }
+    std::string data_file(const std::string& name) const { return path_ + "/data/" + name; }
+
+private:
+    std::string path_;
+};
+
+// Loads the fixture database into the global connection once per process (closing any
+// earlier one) and points the program directory at the fixture folder.
+void load_fixture_database();
+
+// Reads a whole file as bytes.
+std::string read_file(const std::string& path);
+
+}  // namespace langyue::test
