@@ -7,6 +7,10 @@
 
 #include "app/program_paths.h"
 #include "db/load_name_database.h"
+#include "db/table_definitions.h"
+#include "text/gbk.h"
+
+#include <gtest/gtest.h>
 
 namespace fs = std::filesystem;
 
@@ -34,6 +38,22 @@ void load_fixture_database() {
     name_database().close();
     set_program_directory(fixture_program_dir());
     load_name_database();
+}
+
+void open_empty_test_database() {
+    NameDatabase& db = name_database();
+    db.close();
+    ASSERT_TRUE(db.open_memory());
+    std::string error;
+    for (const TableDef& table : name_tables()) {
+        ASSERT_TRUE(db.create_table(table.name, table.fields, error)) << error;
+    }
+}
+
+void exec_sql(const std::string& utf8_statement) {
+    std::string error;
+    ASSERT_TRUE(name_database().exec(utf8_to_gbk(utf8_statement), error))
+        << utf8_statement << ": " << gbk_to_utf8(error);
 }
 
 std::string read_file(const std::string& path) {

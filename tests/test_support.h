@@ -32,6 +32,12 @@ private:
 // earlier one) and points the program directory at the fixture folder.
 void load_fixture_database();
 
+// Replaces the global connection by an empty in-memory database holding the nine tables, for
+// tests that insert exactly the rows their cases need.
+void open_empty_test_database();
+// Runs a UTF-8 statement on the global connection; fails the test when the engine refuses it.
+void exec_sql(const std::string& utf8_statement);
+
 // Reads a whole file as bytes.
 std::string read_file(const std::string& path);
 
