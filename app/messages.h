@@ -8,7 +8,7 @@
 
 namespace langyue {
 
-enum class MessageIcon { kInformation, kWarning, kError, kQuestion };
+enum class MessageIcon { kInformation, kWarning, kError, kQuestion, kNone };
 enum class MessageButtons { kOk, kYesNo, kOkCancel };
 enum class MessageAnswer { kOk, kYes, kNo, kCancel };
 

@@ -20,6 +20,7 @@ MessageAnswer show_box(const Message& message) {
         case MessageIcon::kWarning: box.setIcon(QMessageBox::Warning); break;
         case MessageIcon::kError: box.setIcon(QMessageBox::Critical); break;
         case MessageIcon::kQuestion: box.setIcon(QMessageBox::Question); break;
+        case MessageIcon::kNone: box.setIcon(QMessageBox::NoIcon); break;
     }
     switch (message.buttons) {
         case MessageButtons::kOk: box.setStandardButtons(QMessageBox::Ok); break;
