@@ -30,8 +30,10 @@ DetailWindowFrame::DetailWindowFrame(QWidget* parent) : QWidget(parent, Qt::Wind
     const struct {
         const char16_t* text;
         QStyle::StandardPixmap icon;
-    } buttons[] = {{u"首页", QStyle::SP_DirHomeIcon},       {u"后退", QStyle::SP_ArrowBack},
-                   {u"前进", QStyle::SP_ArrowForward},      {u"导出", QStyle::SP_DialogSaveButton},
+    } buttons[] = {{u"首页", QStyle::SP_DirHomeIcon},
+                   {u"后退", QStyle::SP_ArrowBack},
+                   {u"前进", QStyle::SP_ArrowForward},
+                   {u"导出", QStyle::SP_DialogSaveButton},
                    {u"打印", QStyle::SP_FileDialogContentsView},
                    {u"退出", QStyle::SP_DialogCloseButton}};
     int position = 0;
@@ -40,8 +42,8 @@ DetailWindowFrame::DetailWindowFrame(QWidget* parent) : QWidget(parent, Qt::Wind
             toolbar_->addSeparator();
             ++position;
         }
-        QAction* action =
-            toolbar_->addAction(style()->standardIcon(button.icon), QString::fromUtf16(button.text));
+        QAction* action = toolbar_->addAction(style()->standardIcon(button.icon),
+                                              QString::fromUtf16(button.text));
         connect(action, &QAction::triggered, this, [this, position] { toolbar_clicked(position); });
         ++position;
     }

@@ -61,7 +61,8 @@ void NameDetailWindow::start_over() {
 void NameDetailWindow::tab_changed(int tab) {
     // Tab 0 keeps the report it was given; every other tab reads its file again, which the
     // last opened name has rewritten.
-    if (tab >= 1 && tab < kTabCount) views_[static_cast<size_t>(tab)]->open_page(detail_page_file(tab));
+    if (tab >= 1 && tab < kTabCount)
+        views_[static_cast<size_t>(tab)]->open_page(detail_page_file(tab));
 }
 
 void NameDetailWindow::print_current() {

@@ -1,5 +1,7 @@
-// The core record first: its field `slots` must be read before Qt defines that word.
+// clang-format off
+// The core record comes before any Qt header: its field `slots` is a word Qt defines away.
 #include "analysis/name_analysis.h"
+// clang-format on
 #include "analysis/ui/open_name_detail.h"
 
 #include <QAbstractItemView>
@@ -22,11 +24,6 @@ const QString kResultLists[] = {
     QStringLiteral("超级列表框_小名列表")};
 const QString kRecordsList = QStringLiteral("超级列表框_记录列表");
 const QString kScoringList = QStringLiteral("超级列表框_评分列表");
-
-NamingRecordAdder& record_adder() {
-    static NamingRecordAdder adder;
-    return adder;
-}
 
 // The one name detail window; reused while it is open.
 QPointer<NameDetailWindow>& open_window() {
@@ -88,7 +85,8 @@ NameDetailWindow* show_name_detail(const std::string& surname, const std::string
     window->setWindowTitle(caption + DetailWindowFrame::window_caption());
 
     const std::vector<std::string> characters = split_characters(surname + given);
-    const int shown = std::min(static_cast<int>(characters.size()), NameDetailWindow::kCharacterTabs);
+    const int shown =
+        std::min(static_cast<int>(characters.size()), NameDetailWindow::kCharacterTabs);
     for (int position = 1; position <= shown; ++position) {
         const std::string& character = characters[static_cast<size_t>(position - 1)];
         write_character_page(character, position);
@@ -105,7 +103,7 @@ NameDetailWindow* show_name_detail(const std::string& surname, const std::string
     return window;
 }
 
-NameDetailWindow* open_name_detail(QAbstractItemView* list) {
+NameDetailWindow* open_name_detail(QAbstractItemView* list, const NamingRecordAdder& add_record) {
     if (!list || !list->model()) return nullptr;
     const QString list_name = list->objectName();
     const int row = selected_row(list);
@@ -126,27 +124,12 @@ NameDetailWindow* open_name_detail(QAbstractItemView* list) {
     const std::string surname = surname_box ? to_gbk(surname_box->text()) : std::string();
     const std::string given = given_name_of_result(to_gbk(name), surname);
     NameDetailWindow* window = show_name_detail(surname, given, name, main_window);
-    if (window && record_adder()) {
+    if (window && add_record) {
         QStringList columns;
         for (int column = 2; column <= 7; ++column) columns << cell_text(list, row, column);
-        record_adder()(from_gbk(surname), from_gbk(given), columns);
+        add_record(from_gbk(surname), from_gbk(given), columns);
     }
     return window;
-}
-
-NamingRecordAdder set_naming_record_adder(NamingRecordAdder adder) {
-    NamingRecordAdder previous = std::move(record_adder());
-    record_adder() = std::move(adder);
-    return previous;
-}
-
-void connect_name_detail_lists(QWidget* main_window) {
-    for (const QString& name : kResultLists) {
-        auto* list = main_window->findChild<QAbstractItemView*>(name);
-        if (!list) continue;
-        QObject::connect(list, &QAbstractItemView::doubleClicked, list,
-                         [list] { open_name_detail(list); });
-    }
 }
 
 }  // namespace langyue

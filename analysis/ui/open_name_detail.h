@@ -37,23 +37,16 @@ std::string given_name_of_result(const std::string& full_name, const std::string
 NameDetailWindow* show_name_detail(const std::string& surname, const std::string& given,
                                    const QString& caption, QWidget* parent);
 
-// The double-click handler of the lists named above: opens the selected row's name. From a
-// result list the surname is the main window's 编辑框_姓氏 text at this moment and the name
-// is then added to the naming records. Returns the window, or null when nothing was opened
-// (no selected row, an empty name, no usable surname or given name).
-NameDetailWindow* open_name_detail(QAbstractItemView* list);
-
-// Adds a naming record (surname, given name, columns 2 to 7 of the result row; UTF-16 texts)
-// to the records list. The records list owns the rule that a name is recorded once.
+// Adds a naming record: surname, given name and the texts of columns 2 to 7 of the result row.
+// The records list owns the rule that a name is recorded once.
 using NamingRecordAdder =
     std::function<void(const QString& surname, const QString& given, const QStringList& columns)>;
-// Installs the adder open_name_detail calls for result lists; returns the previous one. Until
-// one is installed, names opened from result lists are not recorded.
-NamingRecordAdder set_naming_record_adder(NamingRecordAdder adder);
 
-// Connects the double-click of the five result lists found under `main_window` (by
-// objectName) to open_name_detail. The scoring list is connected by connect_scoring_page; the
-// records list is left to its own handler, which calls open_name_detail.
-void connect_name_detail_lists(QWidget* main_window);
+// The double-click handler of the lists named above: opens the selected row's name. From a
+// result list the surname is the main window's 编辑框_姓氏 text at this moment, and the name
+// is then handed to `add_record`. Returns the window, or null when nothing was opened (no
+// selected row, an empty name, no usable surname or given name).
+NameDetailWindow* open_name_detail(QAbstractItemView* list,
+                                   const NamingRecordAdder& add_record = {});
 
 }  // namespace langyue

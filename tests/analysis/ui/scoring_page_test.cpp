@@ -1,7 +1,9 @@
 // The scoring page: refusing empty input, one row per distinct name, and the double-click
 // that opens a scored name in the detail window.
+// clang-format off
+// The core record comes before any Qt header: its field `slots` is a word Qt defines away.
 #include "analysis/name_analysis.h"
-
+// clang-format on
 #include <QTabWidget>
 #include <QTest>
 #include <filesystem>
@@ -9,7 +11,7 @@
 
 #include "analysis/ui/name_detail_window.h"
 #include "analysis/ui/open_name_detail.h"
-#include "analysis/ui/scoring_page.h"
+#include "analysis/ui/score_typed_name.h"
 #include "app/program_paths.h"
 #include "app/ui/html_view.h"
 #include "app/ui/qt_text.h"
@@ -42,7 +44,10 @@ private slots:
 
     void init() {
         main_ = std::make_unique<test::StandInMainWindow>();
-        QVERIFY(connect_scoring_page(main_.get()));
+        QVERIFY(connect_scoring_button(main_.get()));
+        // The main window sends the scoring list's double-click to open_name_detail.
+        QTableView* list = main_->list(kScoring);
+        connect(list, &QTableView::doubleClicked, list, [list] { open_name_detail(list); });
         std::filesystem::remove(data_file("temp.html"));
     }
 
@@ -52,11 +57,21 @@ private slots:
         QTest::addColumn<QString>("surname");
         QTest::addColumn<QString>("given");
         QTest::addColumn<QString>("message");
-        QTest::newRow("no surname") << "" << "朗月" << "请输入姓氏";
-        QTest::newRow("surname of blanks") << "  " << "朗月" << "请输入姓氏";
-        QTest::newRow("both empty") << "" << "" << "请输入姓氏";
-        QTest::newRow("no given name") << "李" << "" << "请输入名字";
-        QTest::newRow("given name of blanks") << "李" << " " << "请输入名字";
+        QTest::newRow("no surname") << ""
+                                    << "朗月"
+                                    << "请输入姓氏";
+        QTest::newRow("surname of blanks") << "  "
+                                           << "朗月"
+                                           << "请输入姓氏";
+        QTest::newRow("both empty") << ""
+                                    << ""
+                                    << "请输入姓氏";
+        QTest::newRow("no given name") << "李"
+                                       << ""
+                                       << "请输入名字";
+        QTest::newRow("given name of blanks") << "李"
+                                              << " "
+                                              << "请输入名字";
     }
     void empty_input_is_refused() {
         QFETCH(QString, surname);
@@ -99,7 +114,10 @@ private slots:
         const struct {
             const char16_t* surname;
             const char16_t* given;
-        } typed[] = {{u"李", u"朗月"}, {u"李", u"朗月"}, {u"欧阳", u"明华"}, {u"李", u"朗月"},
+        } typed[] = {{u"李", u"朗月"},
+                     {u"李", u"朗月"},
+                     {u"欧阳", u"明华"},
+                     {u"李", u"朗月"},
                      {u"李", u"明"}};
         for (const auto& name : typed) {
             main_->scoring_surname->setText(QString::fromUtf16(name.surname));
@@ -135,8 +153,7 @@ private slots:
         QVERIFY(window->isVisible());
         QVERIFY(window->view(0)->page_source().contains(QStringLiteral("名字评分")));
         const QString pages[] = {QStringLiteral("李子树"), QStringLiteral("明亮，开朗。"),
-                                 QStringLiteral("月亮；月份。"), QString(),
-                                 QStringLiteral("陇西")};
+                                 QStringLiteral("月亮；月份。"), QString(), QStringLiteral("陇西")};
         for (int tab = 1; tab <= 5; ++tab) {
             QCOMPARE(window->tabs()->isTabVisible(tab), tab != 4);
             if (tab == 4) continue;

@@ -1,6 +1,8 @@
-// The core record first: its field `slots` must be read before Qt defines that word.
+// clang-format off
+// The core record comes before any Qt header: its field `slots` is a word Qt defines away.
 #include "analysis/name_analysis.h"
-#include "analysis/ui/scoring_page.h"
+// clang-format on
+#include "analysis/ui/score_typed_name.h"
 
 #include <QAbstractButton>
 #include <QLineEdit>
@@ -72,23 +74,17 @@ bool score_typed_name(QWidget* main_window) {
     if (!rows) return false;
     const QString name_column = surname_box->text() + QStringLiteral("\r\n") + given_box->text();
     if (rows->find_row(ResultListModel::kName, name_column) >= 0) return false;
-    rows->append_row(scoring_row(rows->rowCount() + 1, surname_box->text(), given_box->text(),
-                                 analysis, score));
+    rows->append_row(
+        scoring_row(rows->rowCount() + 1, surname_box->text(), given_box->text(), analysis, score));
     return true;
 }
 
-bool connect_scoring_page(QWidget* main_window) {
+bool connect_scoring_button(QWidget* main_window) {
     auto* button = main_window->findChild<QAbstractButton*>(kScoreButton);
-    auto* list = main_window->findChild<QTableView*>(kScoringList);
-    if (button) {
-        QObject::connect(button, &QAbstractButton::clicked, main_window,
-                         [main_window] { score_typed_name(main_window); });
-    }
-    if (list) {
-        QObject::connect(list, &QAbstractItemView::doubleClicked, list,
-                         [list] { open_name_detail(list); });
-    }
-    return button && list;
+    if (!button) return false;
+    QObject::connect(button, &QAbstractButton::clicked, main_window,
+                     [main_window] { score_typed_name(main_window); });
+    return true;
 }
 
 }  // namespace langyue

@@ -22,9 +22,9 @@ QStringList scoring_row(int number, const QString& surname, const QString& given
 // was added.
 bool score_typed_name(QWidget* main_window);
 
-// Connects 按钮_评分 to score_typed_name and the double-click of 超级列表框_评分列表 to
-// open_name_detail, finding both by objectName under `main_window`. Returns whether both
-// controls were found.
-bool connect_scoring_page(QWidget* main_window);
+// Connects 按钮_评分 under `main_window` (found by objectName) to score_typed_name. The
+// scoring list's double-click goes to open_name_detail through the main window. Returns
+// whether the button was found.
+bool connect_scoring_button(QWidget* main_window);
 
 }  // namespace langyue
