@@ -1,6 +1,9 @@
-// langyue-cli generate high|super|classic --surname S [--sex 男|女] [--length 1|2]
-//     [--second C | --third C] [--second-place E] [--third-place E] [--must E] [--forbid E]
-//     [--seed N]
+// langyue-cli generate high|super|classic|poem|combo|nick|english --surname S [--sex 男|女]
+//     [--length 1|2] [--second C | --third C] [--second-place E] [--third-place E] [--must E]
+//     [--forbid E] [--seed N] [--chars TEXT] [--style AA|小A|A儿|阿A]
+//     [--given TEXT --gender 男性化|女性化|中性化 [--min N] [--max N]]
+// poem takes the ticked poem characters and combo the typed text through --chars; nick takes
+// its pattern through --style (AA by default); english prints the English list instead.
 // Runs the same generation_run as the window and prints, once the run is complete, exactly
 // the text that the mode's export would write, in UTF-8. Messages of the run go to stderr.
 #include <cstdio>
@@ -9,6 +12,7 @@
 
 #include "analysis/element.h"
 #include "cli/command_registry.h"
+#include "generation/english_names.h"
 #include "generation/generation_run.h"
 #include "generation/recording_sink.h"
 #include "text/gbk.h"
@@ -18,9 +22,10 @@ namespace langyue::cli {
 namespace {
 
 const char* const kUsage =
-    "generate high|super|classic --surname S [--sex 男|女] [--length 1|2] "
-    "[--second C | --third C] [--second-place E] [--third-place E] [--must E] [--forbid E] "
-    "[--seed N]";
+    "generate high|super|classic|poem|combo|nick|english --surname S [--sex 男|女] "
+    "[--length 1|2] [--second C | --third C] [--second-place E] [--third-place E] [--must E] "
+    "[--forbid E] [--seed N] [--chars TEXT] [--style AA|小A|A儿|阿A] "
+    "[--given TEXT --gender 男性化|女性化|中性化 [--min N] [--max N]]";
 
 // The run's messages on standard error, answered at once.
 class CliSink : public RecordingSink {
@@ -49,12 +54,56 @@ bool tick_elements(const std::string& value, ElementBoxes& boxes, ElementBoxes::
     return true;
 }
 
+// The options of the poetry, combination, nickname and English modes; 0, or the exit code of
+// a usage error.
+int read_character_mode_options(std::map<std::string, std::string>& options,
+                                GenerationInputs& inputs) {
+    if (options.count("--chars")) {
+        const std::string text = utf8_to_gbk(options["--chars"]);
+        inputs.combination_text = text;
+        inputs.poem_characters = split_characters(text);
+    }
+    if (options.count("--style")) {
+        const std::map<std::string, NicknameStyle> styles = {
+            {"AA", NicknameStyle::kDoubled},
+            {"小A", NicknameStyle::kXiaoBefore},
+            {"A儿", NicknameStyle::kErAfter},
+            {"阿A", NicknameStyle::kABefore}};
+        const auto style = styles.find(options["--style"]);
+        if (style == styles.end()) return usage_error("--style takes AA, 小A, A儿 or 阿A");
+        inputs.nickname_style = style->second;
+    }
+    if (inputs.mode != GenerationMode::kEnglish) return 0;
+    if (!options.count("--given")) return usage_error("missing --given");
+    inputs.english.given_name = utf8_to_gbk(options["--given"]);
+    const std::map<std::string, int> genders = {{"男性化", 1}, {"女性化", 2}, {"中性化", 3}};
+    if (options.count("--gender")) {
+        const auto gender = genders.find(options["--gender"]);
+        if (gender == genders.end()) return usage_error("--gender takes 男性化, 女性化 or 中性化");
+        inputs.english.gender = gender->second;
+    }
+    for (const auto& [name, bound] : {std::pair{"--min", &inputs.english.min_length},
+                                      std::pair{"--max", &inputs.english.max_length}}) {
+        if (!options.count(name)) continue;
+        const std::string& value = options[name];
+        if (value.size() != 1 || value[0] < '1' || value[0] > '9') {
+            return usage_error(std::string(name) + " takes a length from 1 to 9");
+        }
+        *bound = value[0] - '0';
+    }
+    return 0;
+}
+
 int run_generate(const std::vector<std::string>& args) {
     if (args.empty()) return usage_error("missing mode");
     GenerationInputs inputs;
     const std::map<std::string, GenerationMode> modes = {{"high", GenerationMode::kHighScore},
                                                          {"super", GenerationMode::kSuperLucky},
-                                                         {"classic", GenerationMode::kClassic}};
+                                                         {"classic", GenerationMode::kClassic},
+                                                         {"poem", GenerationMode::kPoetry},
+                                                         {"combo", GenerationMode::kCombination},
+                                                         {"nick", GenerationMode::kNickname},
+                                                         {"english", GenerationMode::kEnglish}};
     const auto mode = modes.find(args[0]);
     if (mode == modes.end()) return usage_error("unknown mode: " + args[0]);
     inputs.mode = mode->second;
@@ -64,7 +113,9 @@ int run_generate(const std::vector<std::string>& args) {
     const std::vector<std::string> known = {"--surname", "--sex",         "--length",
                                             "--second",  "--third",       "--second-place",
                                             "--third-place", "--must",    "--forbid",
-                                            "--seed"};
+                                            "--seed",    "--chars",       "--style",
+                                            "--given",   "--gender",      "--min",
+                                            "--max"};
     for (size_t i = 1; i < args.size(); i += 2) {
         if (std::find(known.begin(), known.end(), args[i]) == known.end()) {
             return usage_error("unknown option: " + args[i]);
@@ -118,6 +169,8 @@ int run_generate(const std::vector<std::string>& args) {
         }
     }
 
+    if (const int error = read_character_mode_options(options, inputs)) return error;
+
     if (inputs.mode != GenerationMode::kClassic && !load_database_beside_executable()) return 2;
     CliSink sink;
     RunControl control;
@@ -131,6 +184,16 @@ int run_generate(const std::vector<std::string>& args) {
         case GenerationMode::kSuperLucky:
             text = result_list_export_text(sink.rows(ResultList::kSuperLucky));
             break;
+        case GenerationMode::kPoetry:
+            text = result_list_export_text(sink.rows(ResultList::kPoetry));
+            break;
+        case GenerationMode::kCombination:
+            text = result_list_export_text(sink.rows(ResultList::kCombination));
+            break;
+        case GenerationMode::kNickname:
+            text = result_list_export_text(sink.rows(ResultList::kNickname));
+            break;
+        case GenerationMode::kEnglish: text = english_list_text(sink.english_rows()); break;
         default: text = sink.text(); break;
     }
     const std::string utf8 = gbk_to_utf8(text);

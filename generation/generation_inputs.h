@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace langyue {
 
@@ -33,6 +34,19 @@ struct ElementBoxes {
     std::array<bool, 4> ticks_enabled{false, false, false, false};
 };
 
+// The four patterns of the page "起小名": AA型, 小A型, A儿型, 阿A型.
+enum class NicknameStyle { kDoubled, kXiaoBefore, kErAfter, kABefore };
+
+// What English mode reads from the page "起英文名".
+struct EnglishNameInputs {
+    std::string given_name;  // GBK, 编辑框_英文名字
+    int gender = 1;          // 1 男性化, 2 女性化, 3 中性化; 0 when none is checked
+    // The two length boxes 组合框_日子1 and 组合框_时间1, an inclusive range of NameLength
+    // (taken in either order); 0 leaves that end open.
+    int min_length = 0;
+    int max_length = 0;
+};
+
 struct GenerationInputs {
     GenerationMode mode = GenerationMode::kClassic;
     std::string surname;    // GBK, 编辑框_姓氏
@@ -40,6 +54,11 @@ struct GenerationInputs {
     int given_length = 1;   // 2 when 组合框_名字个数 reads "二字", otherwise 1
     GenerationCharacterSetting generation_character;
     ElementBoxes element_boxes;
+    // Poetry mode: the captions of the ticked boxes of the PoemCharacterGrid, in grid order.
+    std::vector<std::string> poem_characters;
+    std::string combination_text;  // GBK, 编辑框_组合的字
+    NicknameStyle nickname_style = NicknameStyle::kDoubled;
+    EnglishNameInputs english;
     // Fixes the shuffle (the command-line tool, tests); the clock seeds it otherwise.
     std::optional<std::uint64_t> seed;
 };

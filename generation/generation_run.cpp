@@ -4,8 +4,10 @@
 #include "analysis/readings.h"
 #include "generation/candidates.h"
 #include "generation/classic.h"
+#include "generation/english_names.h"
 #include "generation/fill_result_list.h"
 #include "generation/high_score.h"
+#include "generation/poetry_modes.h"
 #include "generation/pools.h"
 #include "generation/shuffle.h"
 #include "generation/super_lucky.h"
@@ -39,6 +41,10 @@ public:
     void rows_sorted(ResultList list) override { if (live()) sink_.rows_sorted(list); }
     void rows_renumbered(ResultList list) override { if (live()) sink_.rows_renumbered(list); }
     void classic_text(const std::string& text) override { if (live()) sink_.classic_text(text); }
+    void poem_names_tab_shown() override { if (live()) sink_.poem_names_tab_shown(); }
+    void english_row_added(const EnglishNameRow& row) override {
+        if (live()) sink_.english_row_added(row);
+    }
     MessageAnswer message(const Message& message) override {
         return live() ? sink_.message(message) : MessageAnswer::kCancel;
     }
@@ -167,6 +173,16 @@ void run_classic(Run& run) {
     run.sink.classic_text(classic_text(in.surname, entries, in.given_length, [&run] { run.yield(); }));
 }
 
+// English mode: the list is filled here and no pool is built; the waiting window closes
+// after it.
+void run_english(Run& run) {
+    list_english_names(run.inputs.english, [&run](const EnglishNameRow& row) {
+        run.sink.english_row_added(row);
+        run.yield();
+    });
+    run.close_waiting();
+}
+
 }  // namespace
 
 const std::string& missing_surname_message() {
@@ -189,7 +205,12 @@ void generation_run(const GenerationInputs& inputs, GenerationSink& target, RunC
                 case GenerationMode::kHighScore: run_high_score(run); break;
                 case GenerationMode::kClassic: run_classic(run); break;
                 case GenerationMode::kSuperLucky: run_super_lucky(run); break;
-                default: break;
+                case GenerationMode::kPoetry:
+                case GenerationMode::kCombination:
+                case GenerationMode::kNickname:
+                    run_character_mode(inputs, sink, yield, [&run] { run.close_waiting(); });
+                    break;
+                case GenerationMode::kEnglish: run_english(run); break;
             }
         }
     } catch (const RunCancelled&) {

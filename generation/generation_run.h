@@ -15,8 +15,8 @@ const std::string& missing_surname_message();
 
 // Runs on the generation worker (or any thread). Reads only `inputs` and the database; a run
 // cancelled through `control` stops at its next yield point and makes no further change.
-// High-score, super-lucky and classic mode are handled here; a run in another mode goes
-// straight from its frame to the closing.
+// High-score, super-lucky and classic mode are handled here; poetry, combination and nickname
+// mode in poetry_modes.h, English mode in english_names.h.
 void generation_run(const GenerationInputs& inputs, GenerationSink& sink, RunControl& control);
 
 }  // namespace langyue

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "app/messages.h"
+#include "generation/english_names.h"
 #include "generation/result_list.h"
 
 namespace langyue {
@@ -49,6 +50,11 @@ public:
 
     // The classic page's text box, replaced whole.
     virtual void classic_text(const std::string& text) = 0;
+
+    // Poetry mode shows the sub-page "生成名字" of 高级选择夹2.
+    virtual void poem_names_tab_shown() {}
+    // English mode appends one row to 超级列表框_英文列表.
+    virtual void english_row_added(const EnglishNameRow& /*row*/) {}
 
     // A message box. The run halts until it is answered.
     virtual MessageAnswer message(const Message& message) = 0;

@@ -72,6 +72,17 @@ void RecordingSink::classic_text(const std::string& text) {
     note("classic " + std::to_string(text.size()));
 }
 
+void RecordingSink::poem_names_tab_shown() {
+    std::lock_guard lock(mutex_);
+    note("poem names tab");
+}
+
+void RecordingSink::english_row_added(const EnglishNameRow& row) {
+    std::lock_guard lock(mutex_);
+    english_rows_.push_back(row);
+    note("english " + std::to_string(row.number));
+}
+
 MessageAnswer RecordingSink::message(const Message& message) {
     std::lock_guard lock(mutex_);
     messages_.push_back(message);

@@ -24,6 +24,8 @@ public:
     void rows_sorted(ResultList list) override;
     void rows_renumbered(ResultList list) override;
     void classic_text(const std::string& text) override;
+    void poem_names_tab_shown() override;
+    void english_row_added(const EnglishNameRow& row) override;
     // Records the message and answers OK.
     MessageAnswer message(const Message& message) override;
 
@@ -31,6 +33,7 @@ public:
     std::mutex& mutex() const { return mutex_; }
     std::vector<ResultRow>& rows(ResultList list) { return lists_[list]; }
     const std::string& text() const { return classic_text_; }
+    std::vector<EnglishNameRow>& english_rows() { return english_rows_; }
     bool waiting_open() const { return waiting_open_; }
     int page() const { return page_; }
     // The last state a control was set to; true for a control the run never touched.
@@ -47,6 +50,7 @@ private:
     std::map<ResultList, std::vector<ResultRow>> lists_;
     std::map<RunControlId, bool> enabled_;
     std::string classic_text_;
+    std::vector<EnglishNameRow> english_rows_;
     bool waiting_open_ = false;
     int page_ = -1;
     std::vector<Message> messages_;
