@@ -77,7 +77,7 @@ ChartTexts compute_birth_chart(BirthChart& chart, std::string_view year, std::st
     out += w.elements + texts.five_elements + " ( " + missing.text + " ) " + kParagraphEnd;
     out += w.nayin + chart.pillar_nayin[0] + "  " + chart.pillar_nayin[1] + "  " +
            chart.pillar_nayin[2] + "  " + chart.pillar_nayin[3] + kParagraphEnd;
-    out += zodiac_advice_for_year_pillar(chart.pillars[0]);
+    append_zodiac_advice(out, chart.pillars[0]);
     return texts;
 }
 

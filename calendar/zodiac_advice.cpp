@@ -65,10 +65,9 @@ const std::string& zodiac_advice(int branch) {
     return texts[branch - 1];
 }
 
-std::string zodiac_advice_for_year_pillar(std::string_view year_pillar) {
+void append_zodiac_advice(std::string& chart_text, std::string_view year_pillar) {
     const int n = cycle_position(year_pillar);
-    if (n == 0) return {};
-    return zodiac_advice((n - 1) % 12 + 1);
+    if (n != 0) chart_text += zodiac_advice((n - 1) % 12 + 1);
 }
 
 }  // namespace langyue

@@ -13,8 +13,9 @@ namespace langyue {
 // with one blank more at the end for 蛇 and 马.
 const std::string& zodiac_advice(int branch);
 
-// The advice for the animal of a year pillar (甲子 and 丙子 both give 鼠); empty text when the
-// pillar is no position of the sexagenary cycle.
-std::string zodiac_advice_for_year_pillar(std::string_view year_pillar);
+// append_zodiac_advice: appends to the chart text the advice for the animal of the year
+// pillar (甲子 and 丙子 both give 鼠, 癸亥 gives 猪), directly after its last paragraph.
+// Nothing is appended when the pillar is no position of the sexagenary cycle (it is empty).
+void append_zodiac_advice(std::string& chart_text, std::string_view year_pillar);
 
 }  // namespace langyue

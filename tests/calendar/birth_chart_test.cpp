@@ -100,8 +100,8 @@ TEST(FindMissingElements, ListsTheAbsentElementsInFixedOrder) {
     const Case cases[] = {
         {"水,火,木,木,火,土,火,火,", "金", "五行缺：金"},
         {"水,火,木,木,金,土,土,土,", "", "五行不缺"},
-        // Water first in the chart, gold first in the answer.
-        {"水,火,木,木,火,土,火,火,", "金", "五行缺：金"},
+        // However the elements stand in the chart, the answer is in the order 金木水火土.
+        {"水,水,火,火,土,土,土,土,", "金木", "五行缺：金木"},
         {"火,土,木,木,火,土,火,土,", "金水", "五行缺：金水"},
         {"土,土,土,土,土,土,土,土,", "金木水火", "五行缺：金木水火"},
         {"", "金木水火土", "五行缺：金木水火土"},
@@ -164,11 +164,19 @@ TEST(ZodiacAdvice, HasTheTwelveTexts) {
 }
 
 TEST(ZodiacAdvice, FollowsTheBranchOfTheYearPillar) {
-    EXPECT_EQ(zodiac_advice_for_year_pillar(gbk("甲子")), zodiac_advice(1));
-    EXPECT_EQ(zodiac_advice_for_year_pillar(gbk("丙子")), zodiac_advice(1));
-    EXPECT_EQ(zodiac_advice_for_year_pillar(gbk("癸亥")), zodiac_advice(12));
-    EXPECT_EQ(zodiac_advice_for_year_pillar(gbk("癸巳")), zodiac_advice(6));
-    EXPECT_EQ(zodiac_advice_for_year_pillar(""), "");
+    struct Case {
+        const char* pillar;
+        int branch;
+    };
+    const Case cases[] = {{"甲子", 1}, {"丙子", 1}, {"癸亥", 12}, {"癸巳", 6}, {"壬辰", 5}};
+    for (const Case& c : cases) {
+        std::string text = gbk("五行纳音：\r\n\r\n");
+        append_zodiac_advice(text, gbk(c.pillar));
+        EXPECT_EQ(text, gbk("五行纳音：\r\n\r\n") + zodiac_advice(c.branch)) << c.pillar;
+    }
+    std::string text = "x";
+    append_zodiac_advice(text, "");
+    EXPECT_EQ(text, "x");
 }
 
 }  // namespace
