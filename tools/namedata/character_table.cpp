@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <fstream>
 #include <map>
+#include <set>
 #include <unordered_map>
 #include <utility>
 
@@ -110,6 +111,22 @@ struct Phrases {
     std::unordered_map<char32_t, std::vector<size_t>> by_character;  // indexes into words
 };
 
+// Which entries of the phrase list serve as example words: two-character words and
+// four-character set phrases. Entries of three or five and more characters are mostly
+// personal and place names or transliterations.
+bool is_listed_word(const std::u32string& word) {
+    return (word.size() == 2 || word.size() == 4) &&
+           std::all_of(word.begin(), word.end(), is_ideograph);
+}
+
+// Coarse words that a naming program does not show as examples (simplified forms).
+bool is_coarse(const std::string& word) {
+    static const std::set<std::string> kCoarse = {"做爱", "性交", "性爱", "强奸", "妓女",
+                                                  "婊子", "阴茎", "阴道", "色情", "淫荡",
+                                                  "屁眼", "他妈", "尼玛", "卖淫", "嫖娼"};
+    return kCoarse.count(word) > 0;
+}
+
 bool read_phrases(const std::string& path, const ChineseConvert& convert, Phrases& phrases,
                   std::string& error) {
     std::ifstream in(path);
@@ -126,9 +143,7 @@ bool read_phrases(const std::string& path, const ChineseConvert& convert, Phrase
         if (tab1 == std::string::npos) continue;
         const std::string word = line.substr(0, tab1);
         const std::u32string letters = to_u32(word);
-        if (letters.size() < 2 || !std::all_of(letters.begin(), letters.end(), is_ideograph)) {
-            continue;
-        }
+        if (!is_listed_word(letters)) continue;
         const double weight =
             tab2 == std::string::npos ? 0.0 : std::strtod(line.c_str() + tab2 + 1, nullptr);
         traditional[word] += weight;
@@ -149,6 +164,7 @@ bool read_phrases(const std::string& path, const ChineseConvert& convert, Phrase
         start = end + 1;
     }
     for (auto& [word, weight] : simplified) {
+        if (is_coarse(word)) continue;
         const size_t index = phrases.words.size();
         phrases.words.emplace_back(word, weight);
         std::u32string seen;
