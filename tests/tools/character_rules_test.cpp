@@ -47,16 +47,21 @@ TEST(KangxiStrokesTest, TraditionalCharactersFromTheirIndex) {
     struct Case {
         char32_t character;
         const char* index;
+        int total_strokes;
         int strokes;
     };
     const Case cases[] = {
-        {U'海', "85.7", 11},   {U'張', "57.8", 11},   {U'鄭', "163.12", 19},
-        {U'蘇', "140.16", 22}, {U'琳', "96.8", 13},   {U'遠', "162.10", 17},
-        {U'陳', "170.8", 16},  {U'胡', "130.5", 11},  {U'朗', "74.7", 11},
-        {U'於', "70.4", 8},    {U'銘', "167'.6", 14},  // a simplified mark still counts 金
+        {U'海', "85.7", 10, 11},   {U'張', "57.8", 11, 11},  {U'鄭', "163.12", 14, 19},
+        {U'蘇', "140.16", 19, 22}, {U'琳', "96.8", 12, 13},  {U'遠', "162.10", 13, 17},
+        {U'陳', "170.8", 10, 16},  {U'胡', "130.5", 9, 11},  {U'朗', "74.7", 10, 11},
+        {U'於', "70.4", 8, 8},     {U'銘', "167'.6", 14, 14},  // a simplified mark counts 金
+        // Radicals written whole count their own strokes.
+        {U'王', "96.-1", 4, 4},    {U'才', "64.0", 3, 3},    {U'玉', "96.0", 5, 5},
+        {U'月', "74.0", 4, 4},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(kangxi_strokes(c.character, *parse_radical_stroke(c.index)), c.strokes)
+        EXPECT_EQ(kangxi_strokes(c.character, *parse_radical_stroke(c.index), c.total_strokes),
+                  c.strokes)
             << c.index;
     }
 }
@@ -64,11 +69,11 @@ TEST(KangxiStrokesTest, TraditionalCharactersFromTheirIndex) {
 TEST(KangxiStrokesTest, NumeralsCountTheirValue) {
     const char32_t numerals[] = {U'一', U'二', U'三', U'四', U'五',
                                  U'六', U'七', U'八', U'九', U'十'};
-    const RadicalStroke any{1, false, 0};
+    const RadicalStroke any{1, false, 3};
     for (int value = 1; value <= 10; ++value) {
-        EXPECT_EQ(kangxi_strokes(numerals[value - 1], any), value);
+        EXPECT_EQ(kangxi_strokes(numerals[value - 1], any, 2), value);
     }
-    EXPECT_EQ(kangxi_strokes(U'百', *parse_radical_stroke("106.1")), 6);
+    EXPECT_EQ(kangxi_strokes(U'百', *parse_radical_stroke("106.1"), 6), 6);
 }
 
 TEST(ToneMarksTest, StripsMarksKeepsUmlaut) {

@@ -36,12 +36,13 @@ int full_radical_strokes(int radical) {
     return strokes;
 }
 
-int kangxi_strokes(char32_t character, const RadicalStroke& index) {
+int kangxi_strokes(char32_t character, const RadicalStroke& index, int total_strokes) {
     static constexpr std::array<char32_t, 10> kNumerals = {U'一', U'二', U'三', U'四', U'五',
                                                            U'六', U'七', U'八', U'九', U'十'};
     for (size_t i = 0; i < kNumerals.size(); ++i) {
         if (kNumerals[i] == character) return static_cast<int>(i) + 1;
     }
+    if (index.residual <= 0 && total_strokes > 0) return total_strokes;
     const int total = full_radical_strokes(index.radical) + index.residual;
     return total > 0 ? total : 0;
 }

@@ -267,7 +267,8 @@ bool build_character_rows(const CharacterSources& sources,
         if (!traditional_facts) traditional_facts = &facts;
         auto index = parse_radical_stroke(traditional_facts->rs_kangxi);
         if (!index) index = parse_radical_stroke(traditional_facts->rs_unicode);
-        int kangxi = index ? kangxi_strokes(traditional_code, *index) : 0;
+        int kangxi =
+            index ? kangxi_strokes(traditional_code, *index, traditional_facts->total_strokes) : 0;
         if (kangxi == 0) kangxi = traditional_facts->total_strokes;
         if (kangxi == 0) kangxi = facts.total_strokes;
 
