@@ -54,7 +54,10 @@ private slots:
                                                       .arg(look.name, pair.what)
                                                       .arg(ratio)));
             }
-            if (look.window.lightnessF() < 0.5) ++dark;
+            if (look.window.lightnessF() < 0.5) {
+                ++dark;
+                QVERIFY2(!look.accent_bar, qPrintable(look.name));  // bright bars only on light looks
+            }
         }
         // Light looks and dark looks both.
         QVERIFY(dark >= 15);
