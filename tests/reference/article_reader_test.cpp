@@ -60,5 +60,20 @@ TEST_F(ArticleReaderTest, WritesThePageToTempHtml) {
     set_program_directory(test::fixture_program_dir());
 }
 
+// Cases that need rows of their own: an empty database with just these articles.
+TEST(ArticleReaderRowsTest, SameTitleShowsTheFirstAndQuotesGiveAnEmptyPage) {
+    test::open_empty_test_database();
+    test::exec_sql(
+        "insert into LM_算命风水 values (1,'a','同名','重名','<p>先写的</p>'),"
+        "(2,'a','同名','重名','<p>后写的</p>'),(3,'b','别类','带\"引号','<p>引号</p>')");
+    EXPECT_NE(fill_article_page(gbk("算命风水"), gbk("重名")).find(gbk("<p>先写的</p>")),
+              std::string::npos);
+    EXPECT_EQ(article_titles(gbk("算命风水"), gbk("同名")), gbk_list({"重名", "重名"}));
+    EXPECT_EQ(article_titles(gbk("算命风水"), gbk("别类")), gbk_list({"带\"引号"}));
+    EXPECT_EQ(fill_article_page(gbk("算命风水"), gbk("带\"引号")).find(gbk("<p>引号</p>")),
+              std::string::npos);
+    test::load_fixture_database();
+}
+
 }  // namespace
 }  // namespace langyue
