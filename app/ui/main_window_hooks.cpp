@@ -7,6 +7,7 @@
 #include "analysis/ui/open_name_detail.h"
 #include "app/ui/main_window.h"
 #include "app/ui/skins.h"
+#include "calendar/ui/birth_chart_page.h"
 #include "reference/ui/article_reader_window.h"
 #include "reference/ui/dictionary_window.h"
 
@@ -18,12 +19,17 @@ void MainWindow::apply_start_skin() { langyue::apply_start_skin(); }
 // Skins: "更换皮肤" applies the next skin of the list while there is one.
 void MainWindow::next_skin() { langyue::next_skin(); }
 
-// Eight-character chart: creation step 5 charts the mode page's start date.
-void MainWindow::show_birth_chart() {}
+// Eight-character chart: creation step 5 charts the mode page's start date; from then on
+// 按钮_八字查询 answers (the page object connects it when it is made).
+void MainWindow::show_birth_chart() {
+    BirthChartPage::attach(pages_->widget(kChartPage), this)->show_birth_chart();
+}
 
 // Eight-character chart: toolbar index 2 sets the naming-date label, refills the page's date
-// lists and shows the page. Until then it only shows the page.
-void MainWindow::prepare_eight_character_page() { pages_->setCurrentIndex(kChartPage); }
+// lists and shows the page.
+void MainWindow::prepare_eight_character_page() {
+    BirthChartPage::attach(pages_->widget(kChartPage), this)->prepare_eight_character_page();
+}
 
 // High-score mode: creation step 9 turns the generation-character setting off.
 void MainWindow::clear_generation_character() {}
