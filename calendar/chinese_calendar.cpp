@@ -26,7 +26,7 @@ std::int64_t floor_div(std::int64_t value, std::int64_t divisor) {
 
 // Days from 1970-01-01 to a date of the proleptic Gregorian calendar (era arithmetic: a
 // 400-year era has 146097 days; years are counted from March so that the leap day comes last).
-std::int64_t days_from_civil(int year, int month, int day) {
+constexpr std::int64_t days_from_civil(int year, int month, int day) {
     const int y = month <= 2 ? year - 1 : year;
     const int era = (y >= 0 ? y : y - 399) / 400;
     const int year_of_era = y - era * 400;
@@ -51,10 +51,10 @@ DateTime civil_from_days(std::int64_t days) {
     return date;
 }
 
-const std::int64_t kDaysTo1900 = days_from_civil(1900, 1, 1);
+constexpr std::int64_t kDaysTo1900 = days_from_civil(1900, 1, 1);
 
 // Days from 1900-01-01, the epoch of the tables.
-std::int64_t day_number(int year, int month, int day) {
+constexpr std::int64_t day_number(int year, int month, int day) {
     return days_from_civil(year, month, day) - kDaysTo1900;
 }
 
@@ -85,8 +85,8 @@ int days_in_month(int year, int month) {
 }
 
 // The supported range, as day numbers: 1901-02-19 to 2048-12-31.
-const std::int64_t kFirstSupportedDay = day_number(1901, 2, 19);
-const std::int64_t kLastSupportedDay = day_number(2048, 12, 31);
+constexpr std::int64_t kFirstSupportedDay = day_number(1901, 2, 19);
+constexpr std::int64_t kLastSupportedDay = day_number(2048, 12, 31);
 
 struct CycleTexts {
     std::array<std::string, 10> stems;
@@ -113,8 +113,8 @@ const CycleTexts& cycle_texts() {
 // rather than for the 120th meridian of China Standard Time; a new moon in the first 14
 // minutes 20 seconds of a CST day then fell on the day before (so in 1914, 1916 and 1920).
 std::int64_t calendar_day_of(std::int64_t seconds) {
-    static const std::int64_t beijing_from = day_number(1912, 1, 1) * kSecondsPerDay;
-    static const std::int64_t beijing_until = day_number(1929, 1, 1) * kSecondsPerDay;
+    constexpr std::int64_t beijing_from = day_number(1912, 1, 1) * kSecondsPerDay;
+    constexpr std::int64_t beijing_until = day_number(1929, 1, 1) * kSecondsPerDay;
     constexpr std::int64_t kBeijingBehindCst = 14 * 60 + 20;
     if (seconds >= beijing_from && seconds < beijing_until) seconds -= kBeijingBehindCst;
     return floor_div(seconds, kSecondsPerDay);
