@@ -18,8 +18,8 @@ std::string_view trim_blanks(std::string_view text) {
     return text;
 }
 
-// The section name of a "[name]" line, searched character by character so that a "]" that is
-// the second byte of a GBK character does not close the name. Empty view when not a header.
+// Whether a line is a "[name]" header, and its name. The "]" is searched character by
+// character, so that a "]" that is the second byte of a GBK character does not close the name.
 bool section_name(std::string_view line, std::string_view& name) {
     line = trim_blanks(line);
     if (line.empty() || line.front() != '[') return false;
