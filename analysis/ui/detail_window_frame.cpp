@@ -50,6 +50,7 @@ DetailWindowFrame::DetailWindowFrame(QWidget* parent) : QWidget(parent, Qt::Wind
 
     separator_ = new QGroupBox(this);
     separator_->setObjectName(QStringLiteral("分组框4"));
+    separator_->setFlat(true);
 
     status_bar_ = new QStatusBar(this);
     status_bar_->setObjectName(QStringLiteral("状态条1"));
