@@ -1,6 +1,11 @@
 #include "generation/fill_result_list.h"
 
+#include <array>
+#include <charconv>
+
+#include "analysis/grids.h"
 #include "analysis/name_analysis.h"
+#include "analysis/readings.h"
 #include "generation/candidates.h"
 #include "generation/run_control.h"
 #include "text/split_characters.h"
@@ -33,8 +38,99 @@ std::vector<PieceFacts> piece_facts(const CandidateList& candidates, const Chara
     return facts;
 }
 
+// The rating of a candidate depends on nothing but the traditional counts of its first two
+// characters and whether it has one character or more (the surname being fixed for the run),
+// so each such combination is rated once through the CandidateRater and then looked up.
+class ScoreMemo {
+public:
+    explicit ScoreMemo(const CandidateRater& rater) : rater_(rater) { table_.fill(kUnknown); }
+
+    int rate(const CharacterCacheEntry* g1, const CharacterCacheEntry* g2,
+             int given_characters) {
+        const int t1 = g1 ? g1->traditional_strokes : 0;
+        const int t2 = g2 && given_characters >= 2 ? g2->traditional_strokes : 0;
+        if (t1 < 0 || t2 < 0 || t1 >= kLimit || t2 >= kLimit || given_characters < 1) {
+            return rater_.rate_hundredths(g1, g2, given_characters);
+        }
+        int& slot = table_[static_cast<size_t>(((given_characters >= 2) * kLimit + t1) * kLimit + t2)];
+        if (slot == kUnknown) slot = rater_.rate_hundredths(g1, g2, given_characters);
+        return slot;
+    }
+
+private:
+    static constexpr int kLimit = 96;
+    static constexpr int kUnknown = -1;
+    const CandidateRater& rater_;
+    std::array<int, 2 * kLimit * kLimit> table_;
+};
+
 // How often the loop looks at the run's state while no name is listed.
 constexpr size_t kCheckInterval = 4096;
+
+void append_number(std::string& text, int value) {
+    char digits[16];
+    const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
+    text.append(digits, end);
+}
+
+std::string number_text(int value) {
+    std::string text;
+    append_number(text, value);
+    return text;
+}
+
+// The row of a listed candidate from the cache entries the rating used: the same values
+// CandidateRater::fill_record leaves in a record (make_result_row), without cutting the
+// candidate's text again. `surname` holds the entries of the slots S1 and S2.
+class RowMaker {
+public:
+    RowMaker(const std::string& surname, const CharacterCache& cache) : surname_(surname) {
+        const std::vector<std::string> characters = split_characters(surname);
+        surname_characters_ = static_cast<int>(characters.size());
+        if (!characters.empty()) s1_ = cache.find(characters[0]);
+        if (characters.size() >= 2) s2_ = cache.find(characters[1]);
+        if (surname_characters_ == 1) s2_ = nullptr;
+    }
+
+    ResultRow make(int number, const std::string& given, const CharacterCacheEntry* g1,
+                   const CharacterCacheEntry* g2, int given_characters, int score) const {
+        if (given_characters < 2) g2 = nullptr;
+        const CharacterCacheEntry* slots[4] = {s1_, s2_, g1, g2};
+        int simplified = 0;
+        ResultRow row;
+        std::string& elements = row.cells[ResultRow::kElements];
+        for (const CharacterCacheEntry* slot : slots) {
+            if (slot == nullptr) continue;
+            simplified += slot->simplified_strokes;
+            elements += slot->element;
+        }
+        const FiveGrids g = compute_grids(strokes(s1_), strokes(s2_), strokes(g1), strokes(g2),
+                                          surname_characters_, given_characters);
+        row.cells[ResultRow::kNumber] = number_text(number);
+        row.cells[ResultRow::kName].reserve(surname_.size() + given.size());
+        row.cells[ResultRow::kName] = surname_;
+        row.cells[ResultRow::kName] += given;
+        row.cells[ResultRow::kSimplifiedTotal] = number_text(simplified);
+        row.cells[ResultRow::kTraditionalTotal] = number_text(g.total);
+        std::string& grids = row.cells[ResultRow::kGrids];
+        for (int value : {g.heaven, g.person, g.earth, g.total, g.outer}) {
+            if (!grids.empty()) grids += ',';
+            append_number(grids, value);
+        }
+        row.cells[ResultRow::kPattern] = three_talent_pattern(g.heaven, g.person, g.earth);
+        row.cells[ResultRow::kScore] = number_text(score);
+        return row;
+    }
+
+private:
+    static int strokes(const CharacterCacheEntry* entry) {
+        return entry ? entry->traditional_strokes : 0;
+    }
+    const std::string& surname_;
+    int surname_characters_ = 0;
+    const CharacterCacheEntry* s1_ = nullptr;
+    const CharacterCacheEntry* s2_ = nullptr;
+};
 
 }  // namespace
 
@@ -49,7 +145,8 @@ int fill_result_list(const ListingPlan& plan, const std::string& surname,
     // the join of two pieces and is searched in the joined text.
     const bool single_character_surname = split_characters(surname).size() == 1;
     const CandidateRater rater(surname, cache, verdicts);
-    NameAnalysis record;
+    ScoreMemo scores(rater);
+    const RowMaker rows(surname, cache);
     std::string joined;
     const int minimum_hundredths = plan.threshold * 100;
 
@@ -73,15 +170,15 @@ int fill_result_list(const ListingPlan& plan, const std::string& surname,
         const CharacterCacheEntry* g2 = a.characters >= 2   ? a.second
                                         : a.characters == 1 ? b.first
                                                             : b.second;
-        const int hundredths = rater.rate_hundredths(g1, g2, a.characters + b.characters);
+        const int given_characters = a.characters + b.characters;
+        const int hundredths = scores.rate(g1, g2, given_characters);
         // Scores are truncated toward zero before the comparison; they are never negative.
         if (hundredths < minimum_hundredths) continue;
 
-        const std::string given = candidates.text(i);
-        rater.fill_record(given, record);
         ++listed;
         sink.row_filled(plan.list, listed - 1,
-                        make_result_row(listed, surname, given, record, hundredths / 100));
+                        rows.make(listed, candidates.text(i), g1, g2, given_characters,
+                                  hundredths / 100));
         yield();
         if (listed == 1 && plan.on_first_listed) plan.on_first_listed();
     }
