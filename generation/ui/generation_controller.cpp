@@ -20,10 +20,8 @@
 #include "generation/generation_run.h"
 #include "generation/result_list.h"
 #include "generation/super_lucky.h"
-#include "generation/ui/character_mode_pages.h"
 #include "generation/ui/generation_character_window.h"
 #include "generation/ui/lumetto_waiting.h"
-#include "generation/ui/poetry_page.h"
 #include "generation/ui/result_list_model.h"
 #include "generation/ui/window_generation_sink.h"
 
@@ -113,11 +111,6 @@ GenerationController::GenerationController(QWidget* window) : QObject(window), w
         connect(label, &ClickableLabel::released, this,
                 &GenerationController::open_generation_character_window);
     }
-    // The poetry, combination, nickname and English pages ask for their runs.
-    if (auto* pages = window->findChild<CharacterModePages*>(QStringLiteral("CharacterModePages"))) {
-        connect(pages, &CharacterModePages::run_requested, this,
-                [this](int mode) { start_generation(static_cast<GenerationMode>(mode)); });
-    }
 }
 
 GenerationController::~GenerationController() { worker_.cancel(); }
@@ -147,12 +140,10 @@ GenerationInputs GenerationController::read_inputs(GenerationMode mode) const {
     }
     inputs.generation_character = setting_;
     inputs.element_boxes = read_element_boxes();
-    if (mode == GenerationMode::kPoetry || mode == GenerationMode::kCombination ||
-        mode == GenerationMode::kNickname || mode == GenerationMode::kEnglish) {
-        if (auto* pages =
-                window_->findChild<CharacterModePages*>(QStringLiteral("CharacterModePages"))) {
-            pages->read_inputs(inputs);
-        }
+    if (hooks_.read_inputs &&
+        (mode == GenerationMode::kPoetry || mode == GenerationMode::kCombination ||
+         mode == GenerationMode::kNickname || mode == GenerationMode::kEnglish)) {
+        hooks_.read_inputs(inputs);
     }
     return inputs;
 }
@@ -191,10 +182,7 @@ void GenerationController::press_start_button() {
     switch (mode) {
         case GenerationMode::kClassic: start_generation(mode); break;
         case GenerationMode::kPoetry:
-            if (auto* pages =
-                    window_->findChild<CharacterModePages*>(QStringLiteral("CharacterModePages"))) {
-                pages->poetry().fill_poet_list();
-            }
+            if (hooks_.fill_poet_list) hooks_.fill_poet_list();
             show_page(MainWindow::kPoetryPage);
             break;
         case GenerationMode::kHighScore:
@@ -422,15 +410,11 @@ void GenerationController::set_classic_text(const QString& text) {
 }
 
 void GenerationController::show_poem_names_tab() {
-    if (auto* pages = window_->findChild<CharacterModePages*>(QStringLiteral("CharacterModePages"))) {
-        pages->show_poem_names_tab();
-    }
+    if (hooks_.show_poem_names_tab) hooks_.show_poem_names_tab();
 }
 
 void GenerationController::add_english_row(const EnglishNameRow& row) {
-    if (auto* pages = window_->findChild<CharacterModePages*>(QStringLiteral("CharacterModePages"))) {
-        pages->add_english_row(row);
-    }
+    if (hooks_.add_english_row) hooks_.add_english_row(row);
 }
 
 GenerationController& generation_controller(QWidget* window) {

@@ -11,6 +11,7 @@
 #include <QStringList>
 #include <functional>
 
+#include "generation/english_names.h"
 #include "generation/generation_inputs.h"
 #include "generation/generation_sink.h"
 #include "generation/generation_worker.h"
@@ -22,7 +23,6 @@ namespace langyue {
 
 class LumettoWaiting;
 class ResultListModel;
-struct EnglishNameRow;
 
 class GenerationController : public QObject {
     Q_OBJECT
@@ -49,6 +49,17 @@ public:
     // The inputs a run started now would take.
     GenerationInputs read_inputs(GenerationMode mode) const;
 
+    // What the poetry, combination, nickname and English pages add: their inputs, the poet
+    // list the start button fills in poetry mode, and the two changes their runs make besides
+    // the result lists. Set by whoever binds those pages; unset parts do nothing.
+    struct ModePageHooks {
+        std::function<void(GenerationInputs&)> read_inputs;
+        std::function<void()> fill_poet_list;
+        std::function<void()> show_poem_names_tab;
+        std::function<void(const EnglishNameRow&)> add_english_row;
+    };
+    void set_mode_page_hooks(ModePageHooks hooks) { hooks_ = std::move(hooks); }
+
     // The changes of a run, applied on the window's thread (WindowGenerationSink).
     void show_waiting_window();
     void close_waiting_window();
@@ -67,6 +78,8 @@ public:
     ResultListModel* list_model(ResultList list) const;
 
 public slots:
+    // A page's generate button asks for a run of `mode` (a GenerationMode).
+    void run_requested(int mode) { start_generation(static_cast<GenerationMode>(mode)); }
     void press_start_button();
     void toggle_high_score_pause();
     void toggle_super_lucky_pause();
@@ -96,6 +109,7 @@ private:
     QString own_last_surname_;
     LumettoWaiting* waiting_ = nullptr;
     std::function<void(const QString&)> opener_;
+    ModePageHooks hooks_;
 };
 
 // The controller of `window`, made on the first call and found afterwards.
