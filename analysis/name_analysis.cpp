@@ -29,25 +29,25 @@ int analyse_name(const std::string& surname, const std::string& given, NameAnaly
     analysis.given_characters = split_characters(given);
     const auto& sur = analysis.surname_characters;
     const auto& giv = analysis.given_characters;
-    auto& slots = analysis.slots;
+    auto& slot_facts = analysis.slot_facts;
 
-    if (!sur.empty()) fill_slot(sur[0], slots[kSurname1]);
-    if (sur.size() >= 2) fill_slot(sur[1], slots[kSurname2]);
+    if (!sur.empty()) fill_slot(sur[0], slot_facts[kSurname1]);
+    if (sur.size() >= 2) fill_slot(sur[1], slot_facts[kSurname2]);
     // The surname 于 alone is counted by its simplified strokes in every grid (a usable row
     // only: an unusable one has 0 in both counts anyway).
     static const std::string yu = gbk("于");
-    if (sur.size() == 1 && sur[0] == yu && slots[kSurname1].simplified_strokes != 0) {
-        slots[kSurname1].traditional_strokes = slots[kSurname1].simplified_strokes;
+    if (sur.size() == 1 && sur[0] == yu && slot_facts[kSurname1].simplified_strokes != 0) {
+        slot_facts[kSurname1].traditional_strokes = slot_facts[kSurname1].simplified_strokes;
     }
-    if (!giv.empty()) fill_slot(giv[0], slots[kGiven1]);
-    if (giv.size() >= 2) fill_slot(giv[1], slots[kGiven2]);
+    if (!giv.empty()) fill_slot(giv[0], slot_facts[kGiven1]);
+    if (giv.size() >= 2) fill_slot(giv[1], slot_facts[kGiven2]);
 
     const int surname_count = static_cast<int>(sur.size());
     const int given_count = static_cast<int>(giv.size());
-    analysis.grids = compute_grids(slots[0].traditional_strokes, slots[1].traditional_strokes,
-                                   slots[2].traditional_strokes, slots[3].traditional_strokes,
+    analysis.grids = compute_grids(slot_facts[0].traditional_strokes, slot_facts[1].traditional_strokes,
+                                   slot_facts[2].traditional_strokes, slot_facts[3].traditional_strokes,
                                    surname_count, given_count);
-    for (const SlotFacts& slot : slots) {
+    for (const SlotFacts& slot : slot_facts) {
         analysis.simplified_total += slot.simplified_strokes;
         analysis.element_string += slot.element;
     }
@@ -126,7 +126,7 @@ void CandidateRater::fill_record(const std::string& candidate, NameAnalysis& rec
     record.simplified_total = 0;
     record.element_string.clear();
     for (size_t i = 0; i < 4; ++i) {
-        SlotFacts& slot = record.slots[i];
+        SlotFacts& slot = record.slot_facts[i];
         slot.simplified_strokes = entries[i] ? entries[i]->simplified_strokes : 0;
         slot.traditional_strokes = entries[i] ? entries[i]->traditional_strokes : 0;
         slot.element = entries[i] ? entries[i]->element : std::string();

@@ -28,7 +28,7 @@ struct SlotFacts {
 struct NameAnalysis {
     std::vector<std::string> surname_characters;
     std::vector<std::string> given_characters;
-    std::array<SlotFacts, 4> slots;
+    std::array<SlotFacts, 4> slot_facts;
     FiveGrids grids;
     int simplified_total = 0;
     std::string element_string;          // the slot elements joined, S1 S2 G1 G2

@@ -59,7 +59,7 @@ std::string fill_name_report(const NameAnalysis& analysis) {
                                               Slot first) {
         const auto value = [&](int field, size_t i) -> std::string {
             if (i >= characters.size()) return {};
-            const SlotFacts& slot = analysis.slots[first + i];
+            const SlotFacts& slot = analysis.slot_facts[first + i];
             switch (field) {
                 case 0: return characters[i];
                 case 1: return slot.traditional_form;

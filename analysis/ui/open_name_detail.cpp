@@ -1,7 +1,3 @@
-// clang-format off
-// The core record comes before any Qt header: its field `slots` is a word Qt defines away.
-#include "analysis/name_analysis.h"
-// clang-format on
 #include "analysis/ui/open_name_detail.h"
 
 #include <QAbstractItemView>
@@ -9,6 +5,7 @@
 #include <QLineEdit>
 #include <QPointer>
 
+#include "analysis/name_analysis.h"
 #include "analysis/report_pages.h"
 #include "analysis/ui/name_detail_window.h"
 #include "app/ui/qt_text.h"

@@ -1,13 +1,10 @@
-// clang-format off
-// The core record comes before any Qt header: its field `slots` is a word Qt defines away.
-#include "analysis/name_analysis.h"
-// clang-format on
 #include "analysis/ui/score_typed_name.h"
 
 #include <QAbstractButton>
 #include <QLineEdit>
 #include <QTableView>
 
+#include "analysis/name_analysis.h"
 #include "analysis/ui/open_name_detail.h"
 #include "app/messages.h"
 #include "app/ui/qt_text.h"

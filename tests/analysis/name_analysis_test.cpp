@@ -96,7 +96,7 @@ TEST_F(NameAnalysisTest, FillsTheRecordFromTheCharacterTable) {
     EXPECT_EQ(analysis.simplified_total, 21);
     EXPECT_EQ(gbk_to_utf8(analysis.element_string), "火火土");
     EXPECT_EQ(gbk_to_utf8(analysis.pattern), "金金土");
-    EXPECT_EQ(gbk_to_utf8(analysis.slots[kGiven1].pinyin), "lǎng");
+    EXPECT_EQ(gbk_to_utf8(analysis.slot_facts[kGiven1].pinyin), "lǎng");
     EXPECT_EQ(gbk_to_utf8(analysis.grid_elements[4]), "土");
     EXPECT_EQ(gbk_to_utf8(analysis.readings[0].summary), "名8(运8)");
     EXPECT_EQ(gbk_to_utf8(analysis.readings[0].explanation),
@@ -125,7 +125,7 @@ TEST_F(NameAnalysisTest, SurnameYuCountsItsSimplifiedStrokesInTheFullScoreOnly) 
     EXPECT_EQ(analysis.grids.heaven, 4);   // 3 + 1, not 8 + 1
     EXPECT_EQ(analysis.grids.person, 14);  // 3 + 11
     EXPECT_EQ(analysis.grids.total, 14);
-    EXPECT_EQ(analysis.slots[kSurname1].traditional_strokes, 3);
+    EXPECT_EQ(analysis.slot_facts[kSurname1].traditional_strokes, 3);
 
     CharacterCache cache;
     cache.add_characters({gbk("于"), gbk("朗")});
@@ -143,18 +143,18 @@ TEST_F(NameAnalysisTest, SurnameYuCountsItsSimplifiedStrokesInTheFullScoreOnly) 
 TEST_F(NameAnalysisTest, MissingCharacterCountsZero) {
     score_name(gbk("龘"), gbk("朗"), analysis);
     EXPECT_EQ(analysis.grids.heaven, 1);
-    EXPECT_EQ(analysis.slots[kSurname1].traditional_strokes, 0);
-    EXPECT_EQ(analysis.slots[kSurname1].pinyin, "");
+    EXPECT_EQ(analysis.slot_facts[kSurname1].traditional_strokes, 0);
+    EXPECT_EQ(analysis.slot_facts[kSurname1].pinyin, "");
     EXPECT_EQ(gbk_to_utf8(analysis.element_string), "火");
 }
 
 TEST_F(NameAnalysisTest, SecondNameKeepsNothingOfTheFirst) {
     score_name(gbk("欧阳"), gbk("朗月"), analysis);
-    EXPECT_EQ(analysis.slots[kSurname2].traditional_strokes, 17);
+    EXPECT_EQ(analysis.slot_facts[kSurname2].traditional_strokes, 17);
     score_name(gbk("李"), gbk("朗"), analysis);
-    EXPECT_EQ(analysis.slots[kSurname2].traditional_strokes, 0);
-    EXPECT_EQ(analysis.slots[kSurname2].traditional_form, "");
-    EXPECT_EQ(analysis.slots[kGiven2].simplified_strokes, 0);
+    EXPECT_EQ(analysis.slot_facts[kSurname2].traditional_strokes, 0);
+    EXPECT_EQ(analysis.slot_facts[kSurname2].traditional_form, "");
+    EXPECT_EQ(analysis.slot_facts[kGiven2].simplified_strokes, 0);
     EXPECT_EQ(analysis.simplified_total, 17);
     EXPECT_EQ(page().find("陽"), std::string::npos);
     EXPECT_EQ(page().find("17"), std::string::npos);
