@@ -73,7 +73,8 @@ void MainWindow::build_menus() {
             &QWidget::close);
 
     // The two knowledge menus: every item opens the article category of its caption in the
-    // menu's table (LM_育儿百科, LM_算命风水), except where a category is given after "=".
+    // menu's table (LM_育儿百科, LM_算命风水). 护理保健 and 儿科疾病 open their own categories
+    // too, not 均衡营养 and a truncated 科疾病.
     auto add_articles = [this, add_item](QMenu* menu, const QString& table,
                                          std::initializer_list<const char*> captions) {
         for (const char* entry : captions) {
@@ -82,12 +83,8 @@ void MainWindow::build_menus() {
                 menu->addSeparator();
                 continue;
             }
-            const QString caption = text.section(QLatin1Char('='), 0, 0);
-            const QString category = text.contains(QLatin1Char('='))
-                                         ? text.section(QLatin1Char('='), 1)
-                                         : caption;
-            connect(add_item(menu, caption), &QAction::triggered, this,
-                    [this, table, category] { open_article_list(table, category); });
+            connect(add_item(menu, text), &QAction::triggered, this,
+                    [this, table, text] { open_article_list(table, text); });
         }
     };
     const QString parenting_table = QStringLiteral("育儿百科");
