@@ -22,6 +22,7 @@
 #include "app/ui/program_images.h"
 #include "app/ui/single_instance.h"
 #include "db/load_name_database.h"
+#include "generation/ui/character_mode_pages.h"
 #include "generation/ui/result_list_model.h"
 
 namespace langyue {
@@ -114,6 +115,8 @@ void MainWindow::connect_lists() {
 
     // 按钮_评分 scores the typed name (the scoring page's own code).
     connect_scoring_button(this);
+    // The poetry, combination, nickname and English pages' own buttons and lists.
+    character_mode_pages(this);
 
     // The mode buttons change only the status-bar hint; the mode is read when naming starts.
     auto* modes = findChild<QButtonGroup*>(QStringLiteral("起名模式组"));

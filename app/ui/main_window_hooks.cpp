@@ -8,6 +8,8 @@
 #include "app/ui/main_window.h"
 #include "app/ui/skins.h"
 #include "calendar/ui/birth_chart_page.h"
+#include "generation/ui/character_mode_pages.h"
+#include "generation/ui/english_page.h"
 #include "reference/ui/article_reader_window.h"
 #include "reference/ui/dictionary_window.h"
 
@@ -55,6 +57,6 @@ void MainWindow::open_name_detail(QTableView* source) {
 }
 
 // English names: a double-click on the English list plays the name.
-void MainWindow::play_english_name() {}
+void MainWindow::play_english_name() { character_mode_pages(this).english().play_english_name(); }
 
 }  // namespace langyue
