@@ -151,18 +151,20 @@ int fill_result_list(const ListingPlan& plan, const std::string& surname,
     const int minimum_hundredths = plan.threshold * 100;
 
     int listed = 0;
-    for (size_t i = 0; i < candidates.items.size() && listed < plan.capacity; ++i) {
-        if (i % kCheckInterval == 0) yield();
-        const CandidateList::Item item = candidates.items[i];
-        const PieceFacts& a = facts[static_cast<size_t>(item.first)];
+    size_t seen = 0;
+    // Rates the candidate of pieces `first` and `second` (-1: none); false once the list is
+    // full.
+    const auto consider = [&](std::int32_t first, std::int32_t second) {
+        if (seen++ % kCheckInterval == 0) yield();
+        const PieceFacts& a = facts[static_cast<size_t>(first)];
         static const PieceFacts none;
-        const PieceFacts& b = item.second >= 0 ? facts[static_cast<size_t>(item.second)] : none;
+        const PieceFacts& b = second >= 0 ? facts[static_cast<size_t>(second)] : none;
 
-        if (a.holds_surname || b.holds_surname) continue;
-        if (!single_character_surname && item.second >= 0) {
-            joined.assign(candidates.pieces[static_cast<size_t>(item.first)]);
-            joined.append(candidates.pieces[static_cast<size_t>(item.second)]);
-            if (text_contains(joined, surname)) continue;
+        if (a.holds_surname || b.holds_surname) return true;
+        if (!single_character_surname && second >= 0) {
+            joined.assign(candidates.pieces[static_cast<size_t>(first)]);
+            joined.append(candidates.pieces[static_cast<size_t>(second)]);
+            if (text_contains(joined, surname)) return true;
         }
 
         // The first two characters of the joined candidate.
@@ -173,14 +175,28 @@ int fill_result_list(const ListingPlan& plan, const std::string& surname,
         const int given_characters = a.characters + b.characters;
         const int hundredths = scores.rate(g1, g2, given_characters);
         // Scores are truncated toward zero before the comparison; they are never negative.
-        if (hundredths < minimum_hundredths) continue;
+        if (hundredths < minimum_hundredths) return true;
 
+        std::string given = candidates.pieces[static_cast<size_t>(first)];
+        if (second >= 0) given += candidates.pieces[static_cast<size_t>(second)];
         ++listed;
         sink.row_filled(plan.list, listed - 1,
-                        rows.make(listed, candidates.text(i), g1, g2, given_characters,
-                                  hundredths / 100));
+                        rows.make(listed, given, g1, g2, given_characters, hundredths / 100));
         yield();
         if (listed == 1 && plan.on_first_listed) plan.on_first_listed();
+        return listed < plan.capacity;
+    };
+
+    bool more = plan.capacity > 0;
+    for (size_t i = 0; more && i < candidates.items.size(); ++i) {
+        more = consider(candidates.items[i].first, candidates.items[i].second);
+    }
+    for (size_t p = 0; more && p < candidates.products.size(); ++p) {
+        const CandidateList::Product& product = candidates.products[p];
+        for (std::int32_t second : candidates.second_lists[static_cast<size_t>(product.seconds)]) {
+            more = consider(product.first, second);
+            if (!more) break;
+        }
     }
 
     sink.rows_trimmed(plan.list, listed);

@@ -40,7 +40,12 @@ CandidateList build_pair_candidates(const std::vector<std::string>& pool,
     } else if (given_length == 2 && setting.state == State::kThirdFixed) {
         fixed = list.add_piece(setting.third_character);
     }
-    if (given_length == 2 && fixed < 0) list.items.reserve(pool.size() * pool.size());
+    std::int32_t whole_pool = -1;  // every element of the pool, usable or not
+    if (given_length == 2 && fixed < 0) {
+        std::vector<std::int32_t> all(pool.size());
+        for (std::int32_t b = 0; b < count; ++b) all[static_cast<size_t>(b)] = b;
+        whole_pool = list.add_second_list(std::move(all));
+    }
 
     for (std::int32_t a = 0; a < count; ++a) {
         if (usable[static_cast<size_t>(a)]) {
@@ -51,7 +56,7 @@ CandidateList build_pair_candidates(const std::vector<std::string>& pool,
             } else if (setting.state == State::kThirdFixed) {
                 list.add(a, fixed);
             } else {
-                for (std::int32_t b = 0; b < count; ++b) list.add(a, b);
+                list.add_product(a, whole_pool);
             }
         }
         if (after_character) after_character();

@@ -102,12 +102,13 @@ CandidateList build_super_lucky_candidates(const std::vector<std::string>& pool,
 
     CandidateList list;
     list.pieces = pool;
-    list.items.reserve(second.size() * third.size() + free.size() * free.size());
-    for (std::int32_t a : second) {
-        for (std::int32_t b : third) list.add(a, b);
+    if (!third.empty()) {
+        const std::int32_t thirds = list.add_second_list(third);
+        for (std::int32_t a : second) list.add_product(a, thirds);
     }
-    for (std::int32_t a : free) {
-        for (std::int32_t b : free) list.add(a, b);
+    if (!free.empty()) {
+        const std::int32_t frees = list.add_second_list(free);
+        for (std::int32_t a : free) list.add_product(a, frees);
     }
     return list;
 }
