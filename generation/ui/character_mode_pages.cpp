@@ -9,6 +9,7 @@
 #include "app/ui/qt_text.h"
 #include "generation/ui/english_page.h"
 #include "generation/ui/english_pronunciation.h"
+#include "generation/ui/generation_controller.h"
 #include "generation/ui/poetry_page.h"
 #include "generation/ui/result_list_model.h"
 
@@ -82,7 +83,20 @@ CharacterModePages& character_mode_pages(QWidget* window) {
                                                              Qt::FindDirectChildrenOnly)) {
         return *pages;
     }
-    return *new CharacterModePages(window);
+    auto* pages = new CharacterModePages(window);
+    // The window's generation controller starts the runs the pages ask for, reads their
+    // inputs, fills the poet list on "开始起名" in poetry mode, and hands back the two changes
+    // these runs make besides their result lists.
+    GenerationController& controller = generation_controller(window);
+    GenerationController::ModePageHooks hooks;
+    hooks.read_inputs = [pages](GenerationInputs& inputs) { pages->read_inputs(inputs); };
+    hooks.fill_poet_list = [pages] { pages->poetry().fill_poet_list(); };
+    hooks.show_poem_names_tab = [pages] { pages->show_poem_names_tab(); };
+    hooks.add_english_row = [pages](const EnglishNameRow& row) { pages->add_english_row(row); };
+    controller.set_mode_page_hooks(std::move(hooks));
+    QObject::connect(pages, &CharacterModePages::run_requested, &controller,
+                     &GenerationController::run_requested);
+    return *pages;
 }
 
 }  // namespace langyue

@@ -45,7 +45,9 @@ private:
     EnglishNamesPage* english_ = nullptr;
 };
 
-// The pages' behaviour on `window`, made on the first call and found afterwards.
+// The pages' behaviour on `window`, made on the first call and found afterwards; the first call
+// also hands the pages to the window's generation controller (its mode-page hooks, and the
+// runs the pages ask for).
 CharacterModePages& character_mode_pages(QWidget* window);
 
 }  // namespace langyue

@@ -7,7 +7,11 @@
 #include <QTableView>
 #include <QtTest>
 
+#include <QCheckBox>
+#include <QComboBox>
+
 #include "app/messages.h"
+#include "app/program_paths.h"
 #include "app/ui/main_window.h"
 #include "generation/ui/character_mode_pages.h"
 #include "generation/ui/english_page.h"
@@ -22,12 +26,74 @@ namespace langyue {
 class CharacterModePagesTest : public QObject {
     Q_OBJECT
 
+private:
+    test::ScratchProgramDir* scratch_ = nullptr;
+
+    // Presses "开始起名" in the mode of radio button `mode` with the surname 李.
+    static void start(MainWindow& window, const char* mode) {
+        window.control<QLineEdit>(QStringLiteral("编辑框_姓氏"))->setText(QStringLiteral("李"));
+        window.control<QRadioButton>(QString::fromUtf8(mode))->setChecked(true);
+        QTest::mouseClick(window.control<QPushButton>(QStringLiteral("按钮_起名")),
+                          Qt::LeftButton);
+    }
+
 private slots:
     void initTestCase() {
-        test::open_empty_test_database();
+        test::load_fixture_database();
+        scratch_ = new test::ScratchProgramDir(false);
+        set_program_directory(scratch_->path());
         set_message_handler([](const Message&) { return MessageAnswer::kOk; });
     }
-    void cleanupTestCase() { set_message_handler({}); }
+    void cleanupTestCase() {
+        set_message_handler({});
+        delete scratch_;
+    }
+
+    // The whole poetry path in the window: 李白, 静夜思, 明 and 月 ticked, names listed.
+    void aPoemsTickedCharactersBecomeNames() {
+        MainWindow window;
+        character_mode_pages(&window);
+        window.control<QComboBox>(QStringLiteral("组合框_名字个数"))->setCurrentIndex(1);
+        start(window, "单选框_诗词起名");
+        QCOMPARE(window.pages()->currentIndex(), static_cast<int>(MainWindow::kPoetryPage));
+        QCOMPARE(window.list_model(QStringLiteral("超级列表框_诗人列表"))->text(0, 1),
+                 QStringLiteral("李白"));
+        QCOMPARE(window.list_model(QStringLiteral("超级列表框_诗词残"))->text(0, 1),
+                 QStringLiteral("静夜思"));
+        QTest::mouseClick(window.control<QPushButton>(QStringLiteral("按钮2")), Qt::LeftButton);
+        QTest::mouseClick(window.control<QPushButton>(QStringLiteral("按钮4")), Qt::LeftButton);
+        for (QCheckBox* box : character_mode_pages(&window).poetry().grid()) {
+            if (box->text() == QStringLiteral("明") || box->text() == QStringLiteral("月")) {
+                box->setChecked(true);
+            }
+        }
+        QTest::mouseClick(window.control<QPushButton>(QStringLiteral("按钮_诗词起名")),
+                          Qt::LeftButton);
+        // 明, 月 and 李 pair into nine names; the five holding 李 are skipped.
+        ResultListModel* names = window.list_model(QStringLiteral("超级列表框_诗名列表"));
+        QTRY_COMPARE_WITH_TIMEOUT(names->rowCount(), 4, 10000);
+        QTRY_COMPARE(window.control<QTabWidget>(QStringLiteral("高级选择夹2"))->currentIndex(), 2);
+        QStringList listed;
+        for (int row = 0; row < 4; ++row) listed << names->text(row, 1);
+        listed.sort();
+        QCOMPARE(listed, QStringList({"李明明", "李明月", "李月明", "李月月"}));
+    }
+
+    void englishNamesForLang() {
+        MainWindow window;
+        character_mode_pages(&window);
+        start(window, "单选框_起英文名");
+        QCOMPARE(window.pages()->currentIndex(), static_cast<int>(MainWindow::kEnglishPage));
+        QCOMPARE(window.control<QLineEdit>(QStringLiteral("编辑框_英文姓氏"))->text(),
+                 QStringLiteral("李"));
+        window.control<QLineEdit>(QStringLiteral("编辑框_英文名字"))->setText(QStringLiteral("朗"));
+        QTest::mouseClick(window.control<QPushButton>(QStringLiteral("按钮_英文起名")),
+                          Qt::LeftButton);
+        ResultListModel* names = window.list_model(QStringLiteral("超级列表框_英文列表"));
+        QTRY_COMPARE_WITH_TIMEOUT(names->rowCount(), 1, 10000);
+        QCOMPARE(names->text(0, 0), QStringLiteral("1"));
+        QCOMPARE(names->text(0, 1), QStringLiteral("Leo"));
+    }
 
     void theWindowsControlsGiveTheRunsInputs() {
         MainWindow window;
