@@ -10,6 +10,7 @@
 #include "calendar/ui/birth_chart_page.h"
 #include "generation/ui/character_mode_pages.h"
 #include "generation/ui/english_page.h"
+#include "generation/ui/generation_controller.h"
 #include "reference/ui/article_reader_window.h"
 #include "reference/ui/dictionary_window.h"
 
@@ -34,10 +35,12 @@ void MainWindow::prepare_eight_character_page() {
 }
 
 // High-score mode: creation step 9 turns the generation-character setting off.
-void MainWindow::clear_generation_character() {}
+void MainWindow::clear_generation_character() {
+    generation_controller(this).clear_generation_character();
+}
 
 // Generation run control: stops the generation worker wherever it stands (save_settings).
-void MainWindow::cancel_generation() {}
+void MainWindow::cancel_generation() { generation_controller(this).cancel_generation(); }
 
 // Character dictionary: toolbar index 8 opens LumettoWord as a modal dialog.
 void MainWindow::open_dictionary_window() { open_dictionary(this); }
