@@ -289,6 +289,17 @@ private slots:
         QVERIFY(waiting->isHidden());
     }
 
+    // Last: closing the window closes the database as well.
+    void closingTheWindowStopsAPausedRun() {
+        window_->set_settings_file(program_dir_.filePath(QStringLiteral("config.dat")));
+        set_inputs(QStringLiteral("李"), "男", "二字", "单选框_高分起名");
+        control<QPushButton>("按钮_起名")->click();
+        const auto run = controller_->worker().control();
+        run->pause();
+        window_->close();
+        QVERIFY(run->cancelled());
+    }
+
 private:
     static std::string to_gbk_for_test(const QString& text) { return utf8_to_gbk(text.toStdString()); }
 };
