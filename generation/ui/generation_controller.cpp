@@ -256,15 +256,31 @@ void GenerationController::open_export(const std::string& path) {
 }
 
 void GenerationController::export_list(ResultList list, const char* file_name) {
-    std::vector<ResultRow> rows;
+    // The filled rows from the top, converted to GBK in one piece (cells joined by tabs, rows
+    // by line feeds, neither of which a cell holds) and cut up again.
+    QString joined;
     if (ResultListModel* model = list_model(list)) {
         for (int row = 0; row < model->rowCount(); ++row) {
             if (model->text(row, 0).isEmpty()) break;
-            ResultRow texts;
             for (int column = 0; column < 8; ++column) {
-                texts.cells[static_cast<size_t>(column)] = to_gbk(model->text(row, column));
+                joined += model->text(row, column);
+                joined += column == 7 ? QLatin1Char('\n') : QLatin1Char('\t');
             }
-            rows.push_back(std::move(texts));
+        }
+    }
+    const std::string bytes = to_gbk(joined);
+    std::vector<ResultRow> rows;
+    ResultRow row;
+    size_t column = 0;
+    size_t start = 0;
+    for (size_t at = 0; at < bytes.size(); ++at) {
+        if (bytes[at] != '\t' && bytes[at] != '\n') continue;
+        row.cells[column++] = bytes.substr(start, at - start);
+        start = at + 1;
+        if (bytes[at] == '\n') {
+            rows.push_back(std::move(row));
+            row = ResultRow{};
+            column = 0;
         }
     }
     const std::string path = data_file(file_name);

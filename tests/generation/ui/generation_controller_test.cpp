@@ -144,6 +144,11 @@ private slots:
         const std::string text = test::read_file(opened_[0].toStdString());
         QCOMPARE(std::count(text.begin(), text.end(), '\n'), long(10001));
         QVERIFY(text.rfind(gbk("编号    姓名    简体笔划"), 0) == 0);
+        QStringList first_row;
+        for (int column = 0; column < 8; ++column) first_row.append(list->text(0, column));
+        const size_t line = text.find("\r\n") + 2;
+        QCOMPARE(QString::fromStdString(gbk_to_utf8(text.substr(line, text.find("\r\n", line) - line))),
+                 first_row.join(QStringLiteral("    ")));
     }
 
     void aChangedSurnameCancelsTheRunAndStartsAfresh() {
@@ -191,6 +196,9 @@ private slots:
         finish_run();
         QCOMPARE(list->rowCount(), 100000);
         QCOMPARE(list->text(99999, 0), QStringLiteral("100000"));
+        control<QPushButton>("按钮_超吉导出")->click();
+        const std::string all = test::read_file(opened_.last().toStdString());
+        QCOMPARE(std::count(all.begin(), all.end(), '\n'), long(100001));
         QVERIFY(control<QPushButton>("按钮_超吉导出")->isEnabled());
         QVERIFY(control<QPushButton>("按钮_超吉生成")->isEnabled());
     }
