@@ -388,8 +388,14 @@ void GenerationController::show_page(int page) {
 }
 
 ResultListModel* GenerationController::list_model(ResultList list) const {
-    auto* view = find<QTableView>(list_name(list));
-    return view ? qobject_cast<ResultListModel*>(view->model()) : nullptr;
+    // Found once: a run fills up to 100,000 rows, and a search of the window's controls per
+    // row would cost more than the rows themselves.
+    QPointer<ResultListModel>& model = models_[static_cast<size_t>(list)];
+    if (model.isNull()) {
+        auto* view = find<QTableView>(list_name(list));
+        model = view ? qobject_cast<ResultListModel*>(view->model()) : nullptr;
+    }
+    return model.data();
 }
 
 void GenerationController::clear_list(const char* name) {

@@ -7,8 +7,10 @@
 #pragma once
 
 #include <QObject>
+#include <QPointer>
 #include <QString>
 #include <QStringList>
+#include <array>
 #include <functional>
 
 #include "generation/english_names.h"
@@ -110,6 +112,7 @@ private:
     LumettoWaiting* waiting_ = nullptr;
     std::function<void(const QString&)> opener_;
     ModePageHooks hooks_;
+    mutable std::array<QPointer<ResultListModel>, 5> models_;  // by ResultList
 };
 
 // The controller of `window`, made on the first call and found afterwards.
