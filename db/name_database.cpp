@@ -58,6 +58,7 @@ bool NameDatabase::open_memory(const std::string& file_name, bool create) {
 }
 
 bool NameDatabase::close() {
+    std::unique_lock lock(use_);
     sqlite3* connection = connection_.exchange(nullptr);
     if (connection == nullptr) return false;
     // close_v2 waits for cursors still held by other threads instead of failing with BUSY.
@@ -67,6 +68,7 @@ bool NameDatabase::close() {
 
 bool NameDatabase::exec(const std::string& statement, std::string& error) {
     error.clear();
+    std::shared_lock lock(use_);
     sqlite3* connection = connection_.load();
     if (connection == nullptr) return false;
     const std::string utf8 = gbk_to_utf8(statement);
@@ -81,6 +83,7 @@ bool NameDatabase::exec(const std::string& statement, std::string& error) {
 }
 
 QueryCursor NameDatabase::query(const std::string& statement) {
+    std::shared_lock lock(use_);
     sqlite3* connection = connection_.load();
     if (connection == nullptr) return {};
     const std::string utf8 = gbk_to_utf8(statement);

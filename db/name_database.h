@@ -7,6 +7,7 @@
 #pragma once
 
 #include <atomic>
+#include <shared_mutex>
 #include <string>
 #include <vector>
 
@@ -93,6 +94,11 @@ public:
 
 private:
     std::atomic<sqlite3*> connection_{nullptr};
+    // Statements are prepared and run under a shared lock and the connection is closed under
+    // an exclusive one, so closing at exit never pulls the connection away from a generation
+    // run in the middle of a query. Cursors already handed out stay valid: the engine keeps a
+    // closed connection alive until its last statement is finalized.
+    mutable std::shared_mutex use_;
 };
 
 // The one connection of the whole program.
