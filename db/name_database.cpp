@@ -2,6 +2,8 @@
 
 #include <sqlite3.h>
 
+#include <mutex>
+
 #include "text/gbk.h"
 
 namespace langyue {
