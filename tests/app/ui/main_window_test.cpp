@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
@@ -26,7 +27,9 @@
 #include "app/program_paths.h"
 #include "app/ui/main_window.h"
 #include "app/ui/single_instance.h"
+#include "db/name_database.h"
 #include "generation/ui/result_list_model.h"
+#include "tests/test_support.h"
 
 using langyue::MainWindow;
 using langyue::ResultListModel;
@@ -136,38 +139,90 @@ private slots:
             QTest::newRow(name) << QString::fromUtf8(name) << page << QString::fromUtf8(caption)
                                 << checked;
         };
+        const char* list_caption = "姓名列表(双击姓名可查看详细解释)";
         row("分组框1", 0, "宝宝信息：");
-        row("透明标签4", 0, "出生日期(公历):");
+        row("透明标签1", 0, "姓氏:");
+        row("编辑框_姓氏", 0, "");
+        row("透明标签2", 0, "性别:");
         row("组合框_性别", 0, "男");
+        row("透明标签3", 0, "名字个数:");
         row("组合框_名字个数", 0, "一字");
         row("标签_设置辈份", 0, "辈分");
+        row("透明标签4", 0, "出生日期(公历):");
+        row("透明标签5", 0, "年");
+        row("透明标签6", 0, "月");
+        row("透明标签7", 0, "日");
+        row("透明标签8", 0, "时");
+        row("透明标签9", 0, "分");
+        row("透明标签10", 0, "请选择起名模式:");
         row("单选框_经典起名", 0, "经典起名", 1);
+        row("单选框_高分起名", 0, "高分起名", 0);
+        row("单选框_超吉起名", 0, "超吉起名", 0);
+        row("单选框_诗词起名", 0, "诗词起名", 0);
+        row("单选框_组合起名", 0, "组合起名", 0);
+        row("单选框_起小名", 0, "起小名", 0);
         row("单选框_起英文名", 0, "起英文名", 0);
         row("按钮_起名", 0, "开始起名");
-        row("分组框3", 1, "姓名列表(双击姓名可查看详细解释)");
+        row("分组框3", 1, list_caption);
+        row("按钮_高分暂停", 1, "暂停");
         row("按钮_再生成一次", 1, "不满意?再生成一次");
         row("按钮_高分导出", 1, "导出列表");
+        row("透明标签15", 2, "① 选择诗人");
+        row("透明标签28", 2, "② 选择诗词");
         row("透明标签30", 2, "③ 使用本诗词,点击按钮");
+        row("按钮2", 2, "使用此诗词");
         row("选择框1", 2, "国", 0);
+        row("按钮3", 2, "全选");
+        row("按钮6", 2, "反选");
+        row("按钮4", 2, "全清");
         row("按钮_诗词起名", 2, "生成");
+        row("分组框5", 2, list_caption);
+        row("分组框6", 3, "请在此处输入要组合的字");
         row("编辑框_组合的字", 3, "圣诚杰泽鹤航轩辉皓君豪博楷国益佑天南泰宇");
+        row("按钮_组合起名", 3, "生成");
+        row("分组框2", 3, list_caption);
+        row("透明标签14", 4, "小名样式:");
         row("单选框_AA型", 4, "AA型", 1);
+        row("单选框_小A型", 4, "小A型", 0);
+        row("单选框_A儿型", 4, "A儿型", 0);
         row("单选框_阿A型", 4, "阿A型", 0);
         row("按钮_起小名", 4, "点击生成");
-        row("分组框13", 5, "姓名列表(双击英文名字可以自动朗读)");
+        row("分组框8", 4, list_caption);
+        row("透明标签18", 5, "姓氏:");
+        row("透明标签19", 5, "名字:");
+        row("透明标签17", 5, "性别设置:");
         row("单选框_男性化", 5, "男性化", 1);
+        row("单选框_女性化", 5, "女性化", 0);
+        row("单选框_中性化", 5, "中性化", 0);
+        row("透明标签16", 5, "名字长度:");
         row("组合框_日子1", 5, "3");
+        row("透明标签20", 5, "-");
+        row("按钮_英文起名", 5, "生成");
+        row("分组框13", 5, "姓名列表(双击英文名字可以自动朗读)");
         row("单选框1", 6, "使用起名日期:", 1);
         row("单选框_自定义日期", 6, "自定义日期:", 0);
+        row("透明标签34", 6, "出生日期:");
         row("按钮_八字查询", 6, "查询");
+        row("透明标签29", 7, "姓氏:");
+        row("编辑框_评分姓氏", 7, "");
+        row("透明标签27", 7, "名字:");
+        row("编辑框_评分名字", 7, "");
+        row("透明标签26", 7, "出生日期:");
         row("按钮_评分", 7, "评分");
+        row("分组框12", 7, list_caption);
         row("分组框10", 8, "姓名列表(双击姓名可查看详细解释,右键点击姓名可以删除不要的记录)");
         row("分组框16", 9, "请设置五行筛选条件");
+        row("选择框_第二个字五行限定", 9, "第二个字五行限定", 0);
+        row("选择框_第三个字五行限定", 9, "第三个字五行限定", 0);
         row("选择框_所有字必带五行", 9, "所有字必须带五行(含姓)", 1);
+        row("选择框_所有字不能带五行", 9, "所有字不能带五行(含姓)", 0);
         row("选择框_土2", 9, "土", 1);
         row("选择框_金0", 9, "金", 0);
+        row("分组框17", 9, list_caption);
         row("分组框18", 9, "超“吉”筛选原理");
+        row("按钮_超吉生成", 9, "生成");
         row("按钮_超吉暂停", 9, "暂停");
+        row("按钮_超吉导出", 9, "导出");
         row("按钮_经典生成", 10, "不满意?再生成一次");
         row("按钮_经典导出", 10, "导出");
     }
@@ -193,10 +248,47 @@ private slots:
                 const QString name = QStringLiteral("选择框_%1%2").arg(QString::fromUtf8(element)).arg(row);
                 QAbstractButton* box = window.control<QAbstractButton>(name);
                 QVERIFY2(box != nullptr, qPrintable(name));
+                QCOMPARE(box->text(), QString::fromUtf8(element));
                 QVERIFY(!box->isEnabled());
             }
         }
         QVERIFY(window.control<QAbstractButton>(QStringLiteral("选择框_第二个字五行限定"))->isEnabled());
+    }
+
+    void fixed_lists_and_tabs_hold_their_items() {
+        MainWindow window;
+        const struct {
+            const char* name;
+            QStringList items;
+        } lists[] = {{"组合框_性别", {"男", "女"}},
+                     {"组合框_名字个数", {"一字", "二字"}},
+                     {"组合框_日子1", numbers(3, 6)},
+                     {"组合框_时间1", numbers(3, 6)}};
+        for (const auto& list : lists) {
+            QComboBox* box = window.control<QComboBox>(QString::fromUtf8(list.name));
+            QVERIFY2(box != nullptr, list.name);
+            QCOMPARE(items_of(box), list.items);
+        }
+        QTabWidget* poetry = window.control<QTabWidget>(QStringLiteral("高级选择夹2"));
+        QVERIFY(poetry != nullptr);
+        QCOMPARE(poetry->count(), 3);
+        const QStringList titles = {"选取诗词", "诗词取名", "生成名字"};
+        for (int tab = 0; tab < 3; ++tab) QCOMPARE(poetry->tabText(tab), titles[tab]);
+    }
+
+    void mode_buttons_run_from_left_to_right() {
+        MainWindow window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        int previous = -1;
+        for (const char* name : {"单选框_经典起名", "单选框_高分起名", "单选框_超吉起名",
+                                 "单选框_诗词起名", "单选框_组合起名", "单选框_起小名",
+                                 "单选框_起英文名"}) {
+            QRadioButton* radio = window.control<QRadioButton>(QString::fromUtf8(name));
+            const int x = radio->mapTo(&window, QPoint(0, 0)).x();
+            QVERIFY2(x > previous, name);
+            previous = x;
+        }
     }
 
     void lists_have_their_columns() {
@@ -341,10 +433,24 @@ private slots:
         QCOMPARE(list->text(3, 1), QStringLiteral("司\r\n马\r\n光"));  // a blank became a break
     }
 
+    void closing_saves_the_settings_data() {
+        QTest::addColumn<bool>("through_menu");
+        QTest::newRow("window closed") << false;
+        QTest::newRow("退出程序") << true;
+    }
     void closing_saves_the_settings() {
+        QFETCH(bool, through_menu);
+        langyue::test::open_empty_test_database();
+        QVERIFY(langyue::name_database().is_open());
         auto window = created_window();
         window->control<QLineEdit>(QStringLiteral("编辑框_姓氏"))->setText(QStringLiteral("赵"));
-        window->close();
+        if (through_menu) {
+            window->menu_item(QStringLiteral("退出程序"))->trigger();
+        } else {
+            window->close();
+        }
+        QVERIFY(!window->isVisible());
+        QVERIFY(!langyue::name_database().is_open());  // save_settings closes the database
         QFile file(settings_path());
         QVERIFY(file.open(QIODevice::ReadOnly));
         QVERIFY(file.readAll().contains(QByteArray::fromHex("D0D5CACF3DD5D4")));  // 姓氏=赵
@@ -379,28 +485,55 @@ private slots:
         QCOMPARE(window->records_menu()->actions().first()->text(), QStringLiteral("删除记录"));
     }
 
+    void right_click_shows_the_records_menu_without_a_selection() {
+        auto window = created_window();
+        add_three_records(*window);
+        QTableView* view = window->list_view(kRecords);
+        view->clearSelection();
+        const QPoint below_the_rows(20, view->viewport()->height() - 5);
+        QContextMenuEvent click(QContextMenuEvent::Mouse, below_the_rows,
+                                view->viewport()->mapToGlobal(below_the_rows));
+        QCoreApplication::sendEvent(view->viewport(), &click);
+        QVERIFY(window->records_menu()->isVisible());
+        window->records_menu()->actions().first()->trigger();  // 删除记录 with nothing selected
+        window->records_menu()->close();
+        QCOMPARE(records(*window)->rowCount(), 3);
+    }
+
     void scoring_page_is_prepared_each_time() {
         auto window = created_window();
         window->control<QLineEdit>(QStringLiteral("编辑框_姓氏"))->setText(QStringLiteral("李"));
         window->control<QLineEdit>(QStringLiteral("编辑框_评分名字"))->setText(QStringLiteral("明"));
-        for (int time = 0; time < 2; ++time) {
-            window->control<QComboBox>(QStringLiteral("组合框_评分年份"))->setCurrentIndex(5);
-            window->control<QComboBox>(QStringLiteral("组合框_评分分钟"))->setCurrentIndex(9);
+        struct Expected {
+            const char* name;
+            QStringList items;
+            QString current;
+        };
+        const Expected lists[] = {{"组合框_评分年份", numbers(1970, 2030), "2013"},
+                                  {"组合框_评分月份", numbers(1, 12), "1"},
+                                  {"组合框_评分日子", numbers(1, 31), "1"},
+                                  {"组合框_评分时间", numbers(0, 23), "0"},
+                                  {"组合框_评分分钟", numbers(0, 59), "0"}};
+        // Twice through the toolbar, then through the menu item.
+        QList<QAction*> commands = {window->toolbar_item(4), window->toolbar_item(4),
+                                    window->menu_item(QStringLiteral("姓名评分"))};
+        for (QAction* command : commands) {
+            for (const Expected& expected : lists) {
+                window->control<QComboBox>(QString::fromUtf8(expected.name))->setCurrentIndex(5);
+            }
             window->control<QLineEdit>(QStringLiteral("编辑框_评分姓氏"))->setText(QStringLiteral("王"));
-            window->toolbar_item(4)->trigger();
+            window->pages()->setCurrentIndex(MainWindow::kModePage);
+            command->trigger();
             QCOMPARE(window->pages()->currentIndex(), int(MainWindow::kScoringPage));
             QCOMPARE(window->control<QLineEdit>(QStringLiteral("编辑框_评分姓氏"))->text(),
                      QStringLiteral("李"));
             QCOMPARE(window->control<QLineEdit>(QStringLiteral("编辑框_评分名字"))->text(),
                      QStringLiteral("明"));
-            QComboBox* year = window->control<QComboBox>(QStringLiteral("组合框_评分年份"));
-            QCOMPARE(items_of(year), numbers(1970, 2030));
-            QCOMPARE(year->currentText(), QStringLiteral("2013"));
-            QCOMPARE(items_of(window->control<QComboBox>(QStringLiteral("组合框_评分日子"))),
-                     numbers(1, 31));
-            QComboBox* minute = window->control<QComboBox>(QStringLiteral("组合框_评分分钟"));
-            QCOMPARE(items_of(minute), numbers(0, 59));
-            QCOMPARE(minute->currentIndex(), 0);
+            for (const Expected& expected : lists) {
+                QComboBox* list = window->control<QComboBox>(QString::fromUtf8(expected.name));
+                QCOMPARE(items_of(list), expected.items);
+                QCOMPARE(list->currentText(), expected.current);
+            }
         }
     }
 
