@@ -30,10 +30,17 @@ CharacterFacts look_up_character(const std::string& character) {
 }
 
 void CharacterCache::add_characters(const std::vector<std::string>& characters) {
+    // One statement for all characters: a run fills hundreds of entries one by one, and
+    // preparing the statement anew for each would cost more than the lookups themselves. A
+    // bound value finds the same first row as the quoted one.
+    if (lookup_.is_none()) {
+        lookup_ = name_database().prepare(gbk("select * from LM_CNWord where 汉字=?"));
+    }
+    QueryCursor& row = lookup_;
     for (const std::string& character : characters) {
         CharacterCacheEntry entry;
         entry.character = character;
-        QueryCursor row = query_character(character);
+        row.run_with(character);
         entry.simplified_strokes = row.column_int(cnword::kSimplifiedStrokes);
         entry.traditional_strokes = row.column_int(cnword::kTraditionalStrokes);
         entry.element = row.column_text(cnword::kElement);

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "analysis/element.h"
+#include "db/name_database.h"
 
 namespace langyue {
 
@@ -49,6 +50,8 @@ public:
 
 private:
     std::vector<CharacterCacheEntry> entries_;
+    // The character query, prepared once for all the characters a run adds.
+    QueryCursor lookup_;
     std::unordered_map<std::string, size_t> first_index_;
 };
 

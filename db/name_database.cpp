@@ -46,6 +46,15 @@ bool QueryCursor::finalize() {
     return true;
 }
 
+bool QueryCursor::run_with(const std::string& value) {
+    if (statement_ == nullptr) return false;
+    sqlite3_reset(statement_);
+    const std::string utf8 = gbk_to_utf8(value);
+    sqlite3_bind_text(statement_, 1, utf8.data(), static_cast<int>(utf8.size()), SQLITE_TRANSIENT);
+    has_row_ = sqlite3_step(statement_) == SQLITE_ROW;
+    return true;
+}
+
 bool NameDatabase::open_memory(const std::string& file_name, bool create) {
     if (is_open()) return false;
     sqlite3* connection = nullptr;
@@ -98,6 +107,20 @@ QueryCursor NameDatabase::query(const std::string& statement) {
     QueryCursor cursor(prepared);
     cursor.next_row();
     return cursor;
+}
+
+QueryCursor NameDatabase::prepare(const std::string& statement) {
+    std::shared_lock lock(use_);
+    sqlite3* connection = connection_.load();
+    if (connection == nullptr) return {};
+    const std::string utf8 = gbk_to_utf8(statement);
+    sqlite3_stmt* prepared = nullptr;
+    if (sqlite3_prepare_v2(connection, utf8.c_str(), -1, &prepared, nullptr) != SQLITE_OK ||
+        prepared == nullptr) {
+        sqlite3_finalize(prepared);
+        return {};
+    }
+    return QueryCursor(prepared);
 }
 
 std::string NameDatabase::create_statement(const std::string& table,

@@ -53,6 +53,9 @@ public:
     int column_int(int position) const;
     // Releases the statement; false and nothing done for none.
     bool finalize();
+    // Runs a prepared query again with one text value (GBK) bound to its "?" and steps once,
+    // so a lookup repeated for many values is prepared only once. False for none.
+    bool run_with(const std::string& value);
 
 private:
     sqlite3_stmt* statement_ = nullptr;
@@ -78,6 +81,8 @@ public:
     bool exec(const std::string& statement, std::string& error);
     // Prepares a query and steps once, so the cursor stands on the first row (or on none).
     QueryCursor query(const std::string& statement);
+    // Prepares a query with one "?" for QueryCursor::run_with, without running it.
+    QueryCursor prepare(const std::string& statement);
 
     bool create_table(const std::string& table, const std::vector<FieldDef>& fields,
                       std::string& error);

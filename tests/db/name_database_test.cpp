@@ -54,10 +54,23 @@ TEST_F(NameDatabaseTest, DoubleQuoteInValueFailsSilently) {
     EXPECT_FALSE(cursor.finalize());
 }
 
+TEST_F(NameDatabaseTest, PreparedQueryRunsAgainWithEachValue) {
+    QueryCursor cursor = db.prepare(gbk("select * from T where 名称=?"));
+    ASSERT_FALSE(cursor.is_none());
+    EXPECT_TRUE(cursor.run_with(gbk("李")));
+    EXPECT_EQ(cursor.column_int(0), 2);
+    EXPECT_TRUE(cursor.run_with(gbk("王")));
+    EXPECT_EQ(cursor.column_text(1), "");
+    EXPECT_TRUE(cursor.run_with(gbk("朗月")));
+    EXPECT_EQ(cursor.column_text(1), gbk("朗月"));
+    EXPECT_FALSE(QueryCursor().run_with("x"));
+}
+
 TEST_F(NameDatabaseTest, ClosedConnectionGivesNoneAndFalse) {
     EXPECT_TRUE(db.close());
     EXPECT_FALSE(db.close());
     EXPECT_TRUE(db.query("select * from T").is_none());
+    EXPECT_TRUE(db.prepare("select * from T").is_none());
     std::string error;
     EXPECT_FALSE(db.exec("select 1", error));
     EXPECT_FALSE(db.begin());
