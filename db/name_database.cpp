@@ -94,17 +94,7 @@ bool NameDatabase::exec(const std::string& statement, std::string& error) {
 }
 
 QueryCursor NameDatabase::query(const std::string& statement) {
-    std::shared_lock lock(use_);
-    sqlite3* connection = connection_.load();
-    if (connection == nullptr) return {};
-    const std::string utf8 = gbk_to_utf8(statement);
-    sqlite3_stmt* prepared = nullptr;
-    if (sqlite3_prepare_v2(connection, utf8.c_str(), -1, &prepared, nullptr) != SQLITE_OK ||
-        prepared == nullptr) {
-        sqlite3_finalize(prepared);
-        return {};
-    }
-    QueryCursor cursor(prepared);
+    QueryCursor cursor = prepare(statement);
     cursor.next_row();
     return cursor;
 }
