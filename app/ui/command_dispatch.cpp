@@ -46,11 +46,6 @@ void MainWindow::build_toolbar() {
         const int index = button * 2;
         connect(action, &QAction::triggered, this, [this, index] { dispatch_toolbar_command(index); });
     }
-    // The media player sits at the right end of the top strip.
-    auto* spacer = new QWidget;
-    spacer->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
-    toolbar_->addWidget(spacer);
-    toolbar_->addWidget(new MediaPlayerControl);
 }
 
 void MainWindow::build_menus() {
@@ -123,6 +118,10 @@ void MainWindow::build_menus() {
     help->addSeparator();
     connect(add_item(help, QStringLiteral("关于软件")), &QAction::triggered, this,
             &MainWindow::open_about_window);
+
+    // The media player sits at the right end of the menu bar, so that the toolbar holds its
+    // nine items only.
+    bar->setCornerWidget(new MediaPlayerControl, Qt::TopRightCorner);
 }
 
 QAction* MainWindow::toolbar_item(int index) const {

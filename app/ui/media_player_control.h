@@ -1,4 +1,4 @@
-// The media player 媒体播放1 at the right end of the main window's top strip: a small speaker
+// The media player 媒体播放1 at the right end of the main window's menu bar: a small speaker
 // that plays an address (the English names' pronunciations). The player itself is made on
 // the first play, so starting the program never waits for the multimedia back end.
 #pragma once

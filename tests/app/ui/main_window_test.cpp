@@ -542,6 +542,7 @@ private slots:
         QToolBar* toolbar = window->control<QToolBar>(QStringLiteral("工具条1"));
         QVERIFY(toolbar != nullptr);
         const QStringList captions = {"模式选择", "生辰八字", "姓名评分", "起名记录", "新华字典"};
+        QCOMPARE(toolbar->actions().size(), 9);  // five buttons and four separators, nothing else
         for (int index = 0; index < 9; ++index) {
             QAction* item = window->toolbar_item(index);
             QVERIFY(item != nullptr);
