@@ -224,6 +224,33 @@ private slots:
         QVERIFY(window->view(5)->page_source().contains(QStringLiteral("欧阳修")));
     }
 
+    void characters_missing_from_the_database_still_open_data() {
+        QTest::addColumn<QString>("full_name");
+        QTest::addColumn<QString>("surname_box");
+        QTest::addColumn<QStringList>("tabs");
+        QTest::newRow("given name missing")
+            << "李龘" << "李" << QStringList{"姓名详细解释", "李", "龘", "姓氏起源"};
+        QTest::newRow("surname missing")
+            << "龘朗" << "龘" << QStringList{"姓名详细解释", "龘", "朗", "姓氏起源"};
+    }
+    void characters_missing_from_the_database_still_open() {
+        QFETCH(QString, full_name);
+        QFETCH(QString, surname_box);
+        QFETCH(QStringList, tabs);
+        main_->surname->setText(surname_box);
+        main_->add_and_select(kHighScore, result_row(full_name));
+        NameDetailWindow* window = open_name_detail(main_->list(kHighScore), add_record_);
+        QVERIFY(window);
+        QCOMPARE(visible_tab_texts(*window), tabs);
+        QVERIFY(page_file_exists(0) && page_file_exists(1) && page_file_exists(2));
+        QVERIFY(page_file_exists(5));
+        for (int tab : {1, 2, 5}) {
+            window->tabs()->setCurrentIndex(tab);
+            QVERIFY(!window->view(tab)->page_source().isEmpty());
+        }
+        QCOMPARE(records_.size(), size_t{1});
+    }
+
     void a_result_list_records_the_name_with_its_columns() {
         main_->surname->setText(QStringLiteral("李"));
         main_->add_and_select(kHighScore, result_row(QStringLiteral("李朗月")));
