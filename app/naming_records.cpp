@@ -77,10 +77,12 @@ std::vector<NamingRecord> decode_naming_records(std::string_view value) {
     std::vector<NamingRecord> records;
     if (value.empty()) return records;
     const std::string restored = replace_text(value, " ", kLineBreak);
-    std::vector<std::string> pieces = split_at_delimiter(restored, '|');
-    if (pieces.back().empty()) pieces.pop_back();  // the "|" closing the last record
+    const std::vector<std::string> pieces = split_at_delimiter(restored, '|');
     records.reserve(pieces.size());
     for (const std::string& piece : pieces) {
+        // Nothing after the "|" closing the last record, nor between two "|" of an edited
+        // file: a row without a name could be neither opened nor deleted.
+        if (piece.empty()) continue;
         const std::vector<std::string> fields = split_at_delimiter(piece, ';');
         NamingRecord record;
         record.name = fields[0];

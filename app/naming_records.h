@@ -42,8 +42,9 @@ std::pair<std::string, std::string> split_record_name(std::string_view name_colu
 // columns each after ";", the record closed by "|". No records give empty text.
 std::string encode_naming_records(const std::vector<NamingRecord>& records);
 
-// The reverse: blanks become CR LF, records are cut at "|" (a trailing "|" and an empty value
-// give no empty record), fields at ";" (the first seven kept, missing ones empty).
+// The reverse: blanks become CR LF, records are cut at "|" (a trailing "|", an empty value and
+// an empty piece between two "|" give no record), fields at ";" (the first seven kept, missing
+// ones empty).
 std::vector<NamingRecord> decode_naming_records(std::string_view value);
 
 }  // namespace langyue

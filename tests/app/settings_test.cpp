@@ -100,6 +100,21 @@ TEST(NamingRecordsTest, DecodesBlanksAsLineBreaksAndFillsMissingFields) {
     EXPECT_EQ(records[1].columns[5], "");  // the empty last column stays empty
 }
 
+TEST(NamingRecordsTest, EmptyPiecesGiveNoRecord) {
+    struct Case {
+        const char* value;
+        size_t records;
+    };
+    for (const Case& c : {Case{"", 0}, Case{"|", 0}, Case{"||", 0}, Case{"李 明;1|", 1},
+                          Case{"李 明;1||王 子;2|", 2}, Case{"|李 明;1", 1}, Case{";1;2|", 1}}) {
+        const std::vector<NamingRecord> records = decode_naming_records(gbk(c.value));
+        EXPECT_EQ(records.size(), c.records) << c.value;
+        for (const NamingRecord& record : records) {
+            EXPECT_FALSE(record.name.empty() && record.columns[0].empty()) << c.value;
+        }
+    }
+}
+
 TEST(NamingRecordsTest, MatchesNamesWithoutTheLineBreak) {
     EXPECT_TRUE(record_name_matches(gbk("李\r\n明轩"), gbk("李"), gbk("明轩")));
     EXPECT_TRUE(record_name_matches(gbk("李明\r\n轩"), gbk("李"), gbk("明轩")));
