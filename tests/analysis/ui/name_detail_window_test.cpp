@@ -112,6 +112,23 @@ private slots:
         }
     }
 
+    void single_page_window_shows_the_report() {
+        write_gbk_file(data_file("temp.html"), gbk("<html><body>单页报告</body></html>"));
+        PageDetailWindow page;
+        QCOMPARE(page.objectName(), QStringLiteral("LumettoConten"));
+        QCOMPARE(page.windowTitle(), QStringLiteral("姓名详细解释"));
+        QCOMPARE(page.size(), QSize(876, 534));
+        QVERIFY(page.view()->page_source().contains(QStringLiteral("单页报告")));
+        QCOMPARE(page.view()->pos(), QPoint(0, 40));
+        QCOMPARE(page.toolbar()->actions().size(), 11);
+        QCOMPARE(page.toolbar()->actions()[DetailWindowFrame::kPrintPosition]->text(),
+                 QStringLiteral("打印"));
+        QCOMPARE(page.toolbar()->actions()[DetailWindowFrame::kExitPosition]->text(),
+                 QStringLiteral("退出"));
+        QVERIFY(page.findChild<QGroupBox*>(QStringLiteral("分组框4")));
+        QVERIFY(page.findChild<QStatusBar*>(QStringLiteral("状态条1")));
+    }
+
     void resizing_follows_the_client_size() {
         NameDetailWindow window;
         window.show();
