@@ -23,6 +23,18 @@ const QString kLineBreak = QStringLiteral("\r\n");
 
 std::string file_path(const QString& path) { return QFile::encodeName(path).toStdString(); }
 
+// A typed text as GBK for the settings file. A character GBK lacks (pasted or typed through an
+// input method) is left out, instead of the whole text failing to convert and being lost.
+std::string typed_text_gbk(const QLineEdit* box) {
+    const QString text = box->text();
+    std::string converted = to_gbk(text);
+    if (!converted.empty() || text.isEmpty()) return converted;
+    for (const uint code_point : text.toUcs4()) {
+        converted += to_gbk(QString::fromUcs4(reinterpret_cast<const char32_t*>(&code_point), 1));
+    }
+    return converted;
+}
+
 // The selected row of a list, or -1.
 int selected_row(QTableView* view) {
     const QModelIndexList rows = view->selectionModel()->selectedRows();
@@ -55,15 +67,16 @@ void MainWindow::restore_settings() {
 
 bool MainWindow::write_settings() {
     SavedSettings settings;
-    settings.surname = to_gbk(control<QLineEdit>(QStringLiteral("编辑框_姓氏"))->text());
+    settings.surname = typed_text_gbk(control<QLineEdit>(QStringLiteral("编辑框_姓氏")));
     settings.sex_index = control<QComboBox>(QStringLiteral("组合框_性别"))->currentIndex();
     settings.name_length_index =
         control<QComboBox>(QStringLiteral("组合框_名字个数"))->currentIndex();
-    settings.combination_text = to_gbk(control<QLineEdit>(QStringLiteral("编辑框_组合的字"))->text());
+    settings.combination_text =
+        typed_text_gbk(control<QLineEdit>(QStringLiteral("编辑框_组合的字")));
     settings.english_given_name =
-        to_gbk(control<QLineEdit>(QStringLiteral("编辑框_英文名字"))->text());
+        typed_text_gbk(control<QLineEdit>(QStringLiteral("编辑框_英文名字")));
     settings.scoring_given_name =
-        to_gbk(control<QLineEdit>(QStringLiteral("编辑框_评分名字"))->text());
+        typed_text_gbk(control<QLineEdit>(QStringLiteral("编辑框_评分名字")));
 
     const ResultListModel* records = list_model(kRecordsList);
     settings.records.reserve(static_cast<size_t>(records->rowCount()));

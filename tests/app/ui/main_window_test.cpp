@@ -433,6 +433,27 @@ private slots:
         QCOMPARE(list->text(3, 1), QStringLiteral("司\r\n马\r\n光"));  // a blank became a break
     }
 
+    void a_character_gbk_lacks_is_left_out_of_the_saved_text() {
+        {
+            auto window = created_window();
+            // 😀 and 𠀀 have no GBK form; the rest of each text is kept.
+            window->control<QLineEdit>(QStringLiteral("编辑框_组合的字"))
+                ->setText(QStringLiteral("圣😀诚𠀀杰"));
+            window->control<QLineEdit>(QStringLiteral("编辑框_评分名字"))
+                ->setText(QStringLiteral("朗😀月"));
+            window->control<QLineEdit>(QStringLiteral("编辑框_英文名字"))->setText(QStringLiteral("明"));
+            QVERIFY(window->write_settings());
+        }
+        instances_.clear();
+        auto window = created_window();
+        QCOMPARE(window->control<QLineEdit>(QStringLiteral("编辑框_组合的字"))->text(),
+                 QStringLiteral("圣诚杰"));
+        QCOMPARE(window->control<QLineEdit>(QStringLiteral("编辑框_评分名字"))->text(),
+                 QStringLiteral("朗月"));
+        QCOMPARE(window->control<QLineEdit>(QStringLiteral("编辑框_英文名字"))->text(),
+                 QStringLiteral("明"));
+    }
+
     void closing_saves_the_settings_data() {
         QTest::addColumn<bool>("through_menu");
         QTest::newRow("window closed") << false;
