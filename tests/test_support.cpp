@@ -1,5 +1,10 @@
 #include "tests/test_support.h"
 
+#include <sys/wait.h>
+
+#include <algorithm>
+#include <array>
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <random>
@@ -54,6 +59,32 @@ void exec_sql(const std::string& utf8_statement) {
     std::string error;
     ASSERT_TRUE(name_database().exec(utf8_to_gbk(utf8_statement), error))
         << utf8_statement << ": " << gbk_to_utf8(error);
+}
+
+long CliOutput::lines() const { return std::count(text.begin(), text.end(), '\n'); }
+
+std::vector<std::string> CliOutput::rows() const {
+    std::vector<std::string> result;
+    size_t start = text.find("\r\n");
+    while (start != std::string::npos && start + 2 < text.size()) {
+        const size_t end = text.find("\r\n", start + 2);
+        result.push_back(text.substr(start + 2, end - start - 2));
+        start = end;
+    }
+    return result;
+}
+
+CliOutput run_cli(const std::string& arguments, const std::string& input) {
+    const std::string command = std::string(LANGYUE_BUILD_DIR) + "/langyue-cli " + arguments +
+                                " 2>/dev/null" +
+                                (input.empty() ? "" : " <<'EOF'\n" + input + "EOF");
+    CliOutput run;
+    FILE* pipe = popen(command.c_str(), "r");
+    std::array<char, 4096> buffer{};
+    while (size_t n = fread(buffer.data(), 1, buffer.size(), pipe)) run.text.append(buffer.data(), n);
+    const int status = pclose(pipe);
+    run.exit_code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return run;
 }
 
 std::string read_file(const std::string& path) {

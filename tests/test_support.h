@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 namespace langyue::test {
 
@@ -37,6 +38,18 @@ void load_fixture_database();
 void open_empty_test_database();
 // Runs a UTF-8 statement on the global connection; fails the test when the engine refuses it.
 void exec_sql(const std::string& utf8_statement);
+
+// What build/langyue-cli printed on standard output, and its exit code.
+struct CliOutput {
+    std::string text;
+    int exit_code = -1;
+    long lines() const;
+    // The lines after the first (an export's header), without their CR LF.
+    std::vector<std::string> rows() const;
+};
+// Runs build/langyue-cli with shell-quoted arguments (UTF-8) and an optional standard input;
+// standard error is discarded.
+CliOutput run_cli(const std::string& arguments, const std::string& input = "");
 
 // Reads a whole file as bytes.
 std::string read_file(const std::string& path);

@@ -2,31 +2,14 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <array>
-#include <cstdio>
-#include <sys/wait.h>
 
 #include "tests/test_support.h"
 
 namespace langyue {
 namespace {
 
-struct Output {
-    std::string text;
-    int exit_code = -1;
-    long lines() const { return std::count(text.begin(), text.end(), '\n'); }
-};
-
-Output generate(const std::string& arguments) {
-    const std::string command =
-        std::string(LANGYUE_BUILD_DIR) + "/langyue-cli generate " + arguments + " 2>/dev/null";
-    Output run;
-    FILE* pipe = popen(command.c_str(), "r");
-    std::array<char, 4096> buffer{};
-    while (size_t n = fread(buffer.data(), 1, buffer.size(), pipe)) run.text.append(buffer.data(), n);
-    const int status = pclose(pipe);
-    run.exit_code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return run;
+test::CliOutput generate(const std::string& arguments) {
+    return test::run_cli("generate " + arguments);
 }
 
 const char* const kResultHeader = "编号    姓名    简体笔划    繁体笔划    五行    五格    三才    评分\r\n";
@@ -43,7 +26,7 @@ TEST(CliCharacterModes, PrintTheListAsTheExportWouldWriteIt) {
         {"nick --surname 小 --style 小A", 1},
     };
     for (const auto& c : cases) {
-        const Output out = generate(c.arguments);
+        const test::CliOutput out = generate(c.arguments);
         EXPECT_EQ(out.exit_code, 0) << c.arguments;
         EXPECT_EQ(out.text.rfind(kResultHeader, 0), 0u) << c.arguments;
         EXPECT_EQ(out.lines(), c.lines) << c.arguments;
@@ -51,7 +34,7 @@ TEST(CliCharacterModes, PrintTheListAsTheExportWouldWriteIt) {
 }
 
 TEST(CliCharacterModes, EnglishListsTheNamesOfTheMappedInitial) {
-    const Output out = generate("english --surname 李 --given 朗 --gender 女性化 --min 6 --max 3");
+    const test::CliOutput out = generate("english --surname 李 --given 朗 --gender 女性化 --min 6 --max 3");
     EXPECT_EQ(out.exit_code, 0);
     EXPECT_EQ(out.text.rfind("编号    英文名    中文读音    相关含义\r\n1    L", 0), 0u) << out.text;
     EXPECT_GT(out.lines(), 2);

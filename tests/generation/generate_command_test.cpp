@@ -1,11 +1,8 @@
 // langyue-cli generate high|super|classic against build/data/namedata.db: the export text on
 // standard output, the options steering the run, and the seed fixing the shuffle.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 #include <algorithm>
-#include <array>
-#include <cstdio>
 #include <set>
 
 #include "tests/test_support.h"
@@ -13,33 +10,8 @@
 namespace langyue {
 namespace {
 
-struct Output {
-    std::string text;
-    int exit_code = -1;
-    long lines() const { return std::count(text.begin(), text.end(), '\n'); }
-    // The lines after the header, without CR LF.
-    std::vector<std::string> rows() const {
-        std::vector<std::string> result;
-        size_t start = text.find("\r\n");
-        while (start != std::string::npos && start + 2 < text.size()) {
-            const size_t end = text.find("\r\n", start + 2);
-            result.push_back(text.substr(start + 2, end - start - 2));
-            start = end;
-        }
-        return result;
-    }
-};
-
-Output generate(const std::string& arguments) {
-    const std::string command =
-        std::string(LANGYUE_BUILD_DIR) + "/langyue-cli generate " + arguments + " 2>/dev/null";
-    Output run;
-    FILE* pipe = popen(command.c_str(), "r");
-    std::array<char, 4096> buffer{};
-    while (size_t n = fread(buffer.data(), 1, buffer.size(), pipe)) run.text.append(buffer.data(), n);
-    const int status = pclose(pipe);
-    run.exit_code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return run;
+test::CliOutput generate(const std::string& arguments) {
+    return test::run_cli("generate " + arguments);
 }
 
 // The columns of an export line.
@@ -57,7 +29,7 @@ std::vector<std::string> columns(const std::string& line) {
 const char* const kHeader = "编号    姓名    简体笔划    繁体笔划    五行    五格    三才    评分\r\n";
 
 TEST(GenerateCommand, HighScoreListsTenThousandNamesOfNinetyOrMore) {
-    const Output out = generate("high --surname 李 --length 2 --seed 5");
+    const test::CliOutput out = generate("high --surname 李 --length 2 --seed 5");
     ASSERT_EQ(out.exit_code, 0);
     EXPECT_EQ(out.text.rfind(kHeader, 0), 0u);
     const std::vector<std::string> rows = out.rows();
@@ -77,7 +49,7 @@ TEST(GenerateCommand, HighScoreListsTenThousandNamesOfNinetyOrMore) {
 }
 
 TEST(GenerateCommand, GenerationCharacterFixesTheSecondPlace) {
-    const Output out = generate("high --surname 李 --length 2 --second 朗 --seed 5");
+    const test::CliOutput out = generate("high --surname 李 --length 2 --second 朗 --seed 5");
     ASSERT_EQ(out.exit_code, 0);
     ASSERT_GT(out.rows().size(), 300u);
     for (const std::string& row : out.rows()) ASSERT_EQ(columns(row)[1].substr(0, 6), "李朗") << row;
@@ -85,12 +57,12 @@ TEST(GenerateCommand, GenerationCharacterFixesTheSecondPlace) {
 
 TEST(GenerateCommand, SuperLuckyFiltersByElement) {
     // Second place 木 only: the element string's second character is 木.
-    const Output wood = generate("super --surname 李 --sex 女 --second-place 木 --seed 2");
+    const test::CliOutput wood = generate("super --surname 李 --sex 女 --second-place 木 --seed 2");
     ASSERT_EQ(wood.exit_code, 0);
     ASSERT_FALSE(wood.rows().empty());
     for (const std::string& row : wood.rows()) ASSERT_EQ(columns(row)[4].substr(3, 3), "木") << row;
     // No 金 in the given name.
-    const Output no_metal = generate("super --surname 李 --sex 女 --forbid 金 --seed 2");
+    const test::CliOutput no_metal = generate("super --surname 李 --sex 女 --forbid 金 --seed 2");
     ASSERT_FALSE(no_metal.rows().empty());
     for (const std::string& row : no_metal.rows()) {
         ASSERT_EQ(columns(row)[4].substr(3).find("金"), std::string::npos) << row;
@@ -100,7 +72,7 @@ TEST(GenerateCommand, SuperLuckyFiltersByElement) {
 }
 
 TEST(GenerateCommand, ClassicPrintsTheBoxText) {
-    const Output out = generate("classic --surname 李 --sex 女 --length 1 --seed 9");
+    const test::CliOutput out = generate("classic --surname 李 --sex 女 --length 1 --seed 9");
     ASSERT_EQ(out.exit_code, 0);
     EXPECT_EQ(std::count(out.text.begin(), out.text.end(), '\n'), 2 * 18);
     EXPECT_EQ(out.text.rfind("李", 0), 0u);
@@ -113,7 +85,7 @@ TEST(GenerateCommand, RefusesBadOptions) {
     EXPECT_EQ(generate("fast --surname 李").exit_code, 2);
     EXPECT_EQ(generate("high --surname 李 --second 朗 --third 月").exit_code, 2);
     // An empty surname is the run's own message; the list is the header alone.
-    const Output empty = generate("high --surname ''");
+    const test::CliOutput empty = generate("high --surname ''");
     EXPECT_EQ(empty.exit_code, 0);
     EXPECT_EQ(empty.text, kHeader);
 }
