@@ -2,10 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <thread>
 
 #include "generation/generation_worker.h"
+#include "generation/poetry_modes.h"
 #include "tests/generation/run_helpers.h"
 #include "tests/generation/synthetic_database.h"
 
@@ -126,6 +128,75 @@ TEST_F(RunControlTest, StartingAgainCancelsTheActiveRunAndStartsAfresh) {
     EXPECT_TRUE(first.control->cancelled());
     EXPECT_EQ(first.log().size(), calls);
     EXPECT_EQ(second.rows(ResultList::kHighScore).size(), 10000u);
+}
+
+// The whole frame of a run in each mode, every change but the row fills, in order: what the
+// mode prepares, where the waiting window closes, and the closing step.
+struct FrameCase {
+    const char* label;
+    GenerationInputs inputs;
+    const char* verdict;  // of every number and every pattern
+    std::vector<std::string> expected;
+};
+
+std::vector<FrameCase> frame_cases() {
+    const std::vector<std::string> closing = {"enable 0 1", "enable 1 1", "enable 8 1",
+                                              "enable 4 1"};
+    const auto with_closing = [&closing](std::vector<std::string> lines) {
+        lines.insert(lines.end(), closing.begin(), closing.end());
+        return lines;
+    };
+    std::vector<FrameCase> cases;
+
+    // 2,910 entries of "李" + two characters + two blanks, CR LF twice after each 14th.
+    std::vector<std::string> classic = {"waiting shown", "enable 0 0", "enable 1 0", "page 10",
+                                        "classic 0", "classic 24108"};
+    classic = with_closing(classic);
+    classic.push_back("waiting closed");
+    cases.push_back({"classic", test::inputs_for(GenerationMode::kClassic, "李", "男", 2), "吉",
+                     classic});
+
+    // 湛子会 and the surname: 4 x 4 pairs, the 7 holding 李 skipped.
+    GenerationInputs combination = test::inputs_for(GenerationMode::kCombination, "李", "男", 2);
+    combination.combination_text = gbk("湛子会");
+    cases.push_back({"combination", combination, "吉",
+                     with_closing({"waiting shown", "enable 0 0", "enable 1 0", "waiting closed",
+                                   "insert 3 17", "trim 3 9", "sort 3", "renumber 3"})});
+
+    // One nickname per pool character; those of 李 hold the surname.
+    const std::vector<std::string> nicknames = nickname_pool(gbk("李"));
+    const auto holding =
+        static_cast<size_t>(std::count(nicknames.begin(), nicknames.end(), gbk("李")));
+    cases.push_back(
+        {"nickname", test::inputs_for(GenerationMode::kNickname, "李", "男", 2), "吉",
+         with_closing({"waiting shown", "enable 0 0", "enable 1 0", "enable 8 0",
+                       "waiting closed", "insert 4 " + std::to_string(nicknames.size() + 1),
+                       "trim 4 " + std::to_string(nicknames.size() - holding), "sort 4",
+                       "renumber 4"})});
+
+    // No candidate reaches 90: the waiting window stays open to the end and the pause button
+    // is never enabled.
+    std::vector<std::string> empty_high = {
+        "waiting shown", "enable 0 0", "enable 1 0", "enable 2 0", "enable 3 0", "enable 4 0",
+        "page 1",        "insert 0 10001", "trim 0 0", "sort 0", "renumber 0", "enable 3 1"};
+    empty_high = with_closing(empty_high);
+    empty_high.push_back("waiting closed");
+    cases.push_back({"high-score without a name of 90",
+                     test::inputs_for(GenerationMode::kHighScore, "李", "男", 2), "大凶",
+                     empty_high});
+    return cases;
+}
+
+TEST(RunFrame, EachModeMakesItsChangesInOrder) {
+    for (const FrameCase& c : frame_cases()) {
+        const std::string verdict = c.verdict;
+        test::open_synthetic_database([verdict](int) { return verdict; },
+                                      [verdict](int, int, int) { return verdict; });
+        RecordingSink sink;
+        test::run_to_end(c.inputs, sink);
+        EXPECT_EQ(test::log_without_fills(sink), c.expected) << c.label;
+        EXPECT_FALSE(sink.waiting_open()) << c.label;
+    }
 }
 
 TEST(RunControlState, PauseResumeAndCancel) {
