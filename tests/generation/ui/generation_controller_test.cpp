@@ -203,6 +203,44 @@ private slots:
         QVERIFY(control<QPushButton>("按钮_超吉生成")->isEnabled());
     }
 
+    // "开始起名" in super-lucky mode starts no run; the same surname keeps a paused run and its
+    // list, a changed one cancels the run and empties the list, and the run changes nothing
+    // afterwards.
+    void superLuckyStartButtonStartsNoRunAndAChangedSurnameCancelsAPausedOne() {
+        set_inputs(QStringLiteral("李"), "男", "二字", "单选框_超吉起名");
+        control<QPushButton>("按钮_起名")->click();
+        QCOMPARE(window_->pages()->currentIndex(), int(MainWindow::kSuperLuckyPage));
+        QVERIFY(controller_->worker().control() == nullptr);
+
+        control<QPushButton>("按钮_超吉生成")->click();
+        const auto run = controller_->worker().control();
+        QVERIFY(run != nullptr);
+        controller_->worker().pause();  // before its first yield point: it stops there
+        QTRY_VERIFY(run->waiting());
+        QCoreApplication::processEvents();
+        ResultListModel* list = model("超级列表框_超吉起名");
+        const int rows = list->rowCount();
+
+        window_->pages()->setCurrentIndex(MainWindow::kModePage);
+        control<QComboBox>("组合框_性别")->setCurrentText(QStringLiteral("女"));
+        control<QPushButton>("按钮_起名")->click();
+        QCOMPARE(window_->pages()->currentIndex(), int(MainWindow::kSuperLuckyPage));
+        QVERIFY(!run->cancelled());
+        QCOMPARE(list->rowCount(), rows);
+
+        control<QPushButton>("按钮_超吉暂停")->setText(QStringLiteral("继续"));
+        control<QPushButton>("按钮_超吉生成")->setEnabled(false);
+        control<QLineEdit>("编辑框_姓氏")->setText(QStringLiteral("王"));
+        control<QPushButton>("按钮_起名")->click();
+        QVERIFY(run->cancelled());
+        QCOMPARE(controller_->worker().control(), run);  // no new run
+        QCOMPARE(controller_->last_generated_surname(), QStringLiteral("王"));
+        QCOMPARE(control<QPushButton>("按钮_超吉暂停")->text(), QStringLiteral("暂停"));
+        QVERIFY(control<QPushButton>("按钮_超吉生成")->isEnabled());
+        QCoreApplication::processEvents();
+        QCOMPARE(list->rowCount(), 0);
+    }
+
     void classicRunFillsTheBoxAndTheExportEqualsIt() {
         set_inputs(QStringLiteral("李"), "男", "二字", "单选框_经典起名");
         control<QPushButton>("按钮_起名")->click();
