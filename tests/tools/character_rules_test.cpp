@@ -55,6 +55,8 @@ TEST(KangxiStrokesTest, TraditionalCharactersFromTheirIndex) {
         {U'蘇', "140.16", 19, 22}, {U'琳', "96.8", 12, 13},  {U'遠', "162.10", 13, 17},
         {U'陳', "170.8", 10, 16},  {U'胡', "130.5", 9, 11},  {U'朗', "74.7", 10, 11},
         {U'於', "70.4", 8, 8},     {U'銘', "167'.6", 14, 14},  // a simplified mark counts 金
+        // A residual one short of the written strokes: the written count stands.
+        {U'政', "66.4", 9, 9},     {U'紫', "120.5", 12, 12}, {U'泰', "85.5", 10, 10},
         // Radicals written whole count their own strokes.
         {U'王', "96.-1", 4, 4},    {U'才', "64.0", 3, 3},    {U'玉', "96.0", 5, 5},
         {U'月', "74.0", 4, 4},

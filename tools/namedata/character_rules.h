@@ -27,9 +27,10 @@ std::optional<RadicalStroke> parse_radical_stroke(std::string_view value);
 int full_radical_strokes(int radical);
 
 // The Kangxi stroke count of a (traditional) character: its radical in full form plus the
-// residual strokes; the numerals 一 to 十 count 1 to 10 whatever their strokes. A character
-// without residual strokes is a radical written whole (王, 才, 月): it counts its own
-// `total_strokes`. 0 when nothing gives a positive count.
+// residual strokes, never fewer than its written strokes `total_strokes` (where Unihan's
+// residual falls one short, as for 政 and 紫); the numerals 一 to 十 count 1 to 10 whatever
+// their strokes. A character without residual strokes is a radical written whole (王, 才,
+// 月): it counts its own `total_strokes`. 0 when nothing gives a positive count.
 int kangxi_strokes(char32_t character, const RadicalStroke& index, int total_strokes);
 
 // A reading with tone marks ("lǎng", "lǜ") in plain lower-case letters ("lang", "lü").
