@@ -60,9 +60,6 @@ PoetrySelectionPage::PoetrySelectionPage(QWidget* root, QObject* parent)
     names_ = root->findChild<QTableView*>(QStringLiteral("超级列表框_诗名列表"));
     poem_view_ = root->findChild<HtmlView*>(QStringLiteral("网页浏览框1"));
     template_box_ = root->findChild<QCheckBox*>(QStringLiteral("选择框1"));
-    if (template_box_ != nullptr && template_box_->parentWidget() != nullptr) {
-        area_size_ = template_box_->parentWidget()->size();
-    }
 
     // A list is picked by click and by moving its selection, both running the same step.
     auto bind_list = [this](QTableView* view, void (PoetrySelectionPage::*step)()) {
@@ -222,13 +219,15 @@ void PoetrySelectionPage::lay_out_poem_characters() {
         const int x = kGridLeft + kColumnStep * (k % kBoxesPerRow);
         const int y = kGridTop + kRowStep * (k / kBoxesPerRow);
         grid_[i]->setGeometry(x, y, kBoxWidth, kBoxHeight);
-        right = std::max(right, x + kBoxWidth);
+        // A box is 70 wide, but only its mark and character show; the blank rest of the last
+        // column must not widen the area beyond its scroll area.
+        right = std::max(right, x + std::min(kBoxWidth, grid_[i]->sizeHint().width()));
         bottom = std::max(bottom, y + kBoxHeight);
     }
-    // The area grows with the rows, so that its scroll area reaches every box.
+    // The area takes the size of its rows, so that its scroll area reaches every box of a
+    // long poem and shows no scroll bar for a short one.
     if (template_box_ != nullptr && template_box_->parentWidget() != nullptr) {
-        QWidget* area = template_box_->parentWidget();
-        area->resize(QSize(right + kGridLeft, bottom + kGridTop).expandedTo(area_size_));
+        template_box_->parentWidget()->resize(right + kGridLeft, bottom + kGridTop);
     }
 }
 

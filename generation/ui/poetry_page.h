@@ -6,7 +6,6 @@
 
 #include <QObject>
 #include <QPointer>
-#include <QSize>
 #include <string>
 #include <vector>
 
@@ -79,7 +78,6 @@ private:
     HtmlView* poem_view_ = nullptr;
     QCheckBox* template_box_ = nullptr;
     std::vector<QCheckBox*> grid_;
-    QSize area_size_;  // the grid area's size before any poem: it never shrinks below it
     bool filling_ = false;  // the poet list is filling; a second start waits for it
 };
 

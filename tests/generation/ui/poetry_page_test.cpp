@@ -157,8 +157,12 @@ private slots:
         QCOMPARE(grid[13]->text(), QStringLiteral("明"));
         grid[2]->setChecked(true);
         QVERIFY(!grid[13]->isChecked());
-        // The area holding the boxes reaches the last row.
-        QVERIFY(grid[0]->parentWidget()->height() >= top + 40);
+        // The area holding the boxes reaches the last row and no further, and ends where the
+        // characters of the last column end, not 70 pixels after its left edge: a short poem
+        // then needs no scroll bar.
+        const QWidget* area = grid[0]->parentWidget();
+        QCOMPARE(area->height(), top + 2 * 20 + top);
+        QCOMPARE(area->width(), left + 40 * 14 + grid[14]->sizeHint().width() + left);
 
         // A new poem replaces the grid.
         p.move_to("超级列表框_诗词残", 1);
