@@ -134,6 +134,8 @@ TEST_F(RealDatabaseTest, KangxiStrokeCounts) {
         {"政", 9},  {"紫", 12}, {"泰", 10}, {"求", 7},  {"露", 21}, {"致", 10}, {"兴", 16},
         // Forms the override file keeps: 栗 not 慄, 涂 not 塗, 累 not 纍.
         {"栗", 10}, {"涂", 11}, {"累", 11},
+        // stroke_overrides.tsv: the index gives 路 12 strokes.
+        {"璐", 18},
     };
     for (const auto& [utf8, strokes] : cases) {
         const Row row = character(utf8);

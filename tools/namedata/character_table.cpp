@@ -223,8 +223,11 @@ bool build_character_rows(const CharacterSources& sources,
     std::map<std::string, std::string> traditional_overrides;
     std::map<std::string, std::string> element_overrides;
     std::map<std::string, std::string> meanings;
+    std::map<std::string, std::string> stroke_overrides;  // traditional form → Kangxi count
     if (!read_keyed_files(files_named(sources.data_dir, "traditional_overrides"), "繁体",
                           traditional_overrides, error) ||
+        !read_keyed_files(files_named(sources.data_dir, "stroke_overrides"), "繁体笔画数",
+                          stroke_overrides, error) ||
         !read_keyed_files(files_named(sources.data_dir, "element_overrides"), "五行属性",
                           element_overrides, error) ||
         !read_keyed_files(files_named(sources.data_dir, "char_meanings"), "基本解释", meanings,
@@ -271,6 +274,11 @@ bool build_character_rows(const CharacterSources& sources,
             index ? kangxi_strokes(traditional_code, *index, traditional_facts->total_strokes) : 0;
         if (kangxi == 0) kangxi = traditional_facts->total_strokes;
         if (kangxi == 0) kangxi = facts.total_strokes;
+        // The few traditional forms whose Unihan index is off by a stroke (璐 96.12).
+        if (const auto found = stroke_overrides.find(traditional);
+            found != stroke_overrides.end() && std::atoi(found->second.c_str()) > 0) {
+            kangxi = std::atoi(found->second.c_str());
+        }
 
         // Reading: the character's own, else that of the unified ideograph a compatibility
         // ideograph stands for, else that of its simplified or traditional form.

@@ -6,10 +6,10 @@
 //
 // With --unihan, LM_CNWord is derived from the installed sources (Unihan files with
 // CJKRadicals.txt, OpenCC's tables, the Wubi-86 table, the phrase list) and the team's files
-// in --data (traditional_overrides.tsv, element_overrides.tsv, char_meanings_*.tsv). With
-// --poems (the quantangshi folder of chinese-poetry), LM_Poet and LM_全唐诗 are derived from
-// the Tang poems. Every other table is filled from the first --tables DIR that holds
-// "<table>.tsv"; a table no folder holds stays empty.
+// in --data (traditional_overrides.tsv, stroke_overrides.tsv, element_overrides.tsv,
+// char_meanings_*.tsv). With --poems (the quantangshi folder of chinese-poetry), LM_Poet and
+// LM_全唐诗 are derived from the Tang poems. Every other table is filled from the first
+// --tables DIR that holds "<table>.tsv"; a table no folder holds stays empty.
 //
 // Every text must have a GBK form, since the program reads everything as GBK: a text without
 // one stops the build with a message naming the table, row and column. The file is written
