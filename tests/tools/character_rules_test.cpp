@@ -78,6 +78,24 @@ TEST(KangxiStrokesTest, NumeralsCountTheirValue) {
     EXPECT_EQ(kangxi_strokes(U'百', *parse_radical_stroke("106.1"), 6), 6);
 }
 
+TEST(RadicalFormTest, SideFormWhereTheRadicalIsWrittenShort) {
+    struct Case {
+        int radical;
+        int written_strokes;
+        char32_t form;
+    };
+    const Case cases[] = {
+        {85, 3, U'氵'},  {85, 4, 0},      {64, 3, U'扌'},  {140, 3, U'艹'}, {162, 3, U'辶'},
+        {61, 3, U'忄'},  {61, 4, 0},      {94, 3, U'犭'},  {96, 4, U'王'},  {96, 5, 0},
+        {113, 4, U'礻'}, {145, 5, U'衤'}, {145, 6, 0},     {130, 4, U'月'}, {163, 2, U'阝'},
+        {170, 2, U'阝'}, {122, 5, U'罒'}, {18, 2, U'刂'},  {75, 4, 0},      {85, 0, 0},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(written_radical_form(c.radical, c.written_strokes), c.form)
+            << c.radical << " written with " << c.written_strokes;
+    }
+}
+
 TEST(ToneMarksTest, StripsMarksKeepsUmlaut) {
     const std::pair<const char*, const char*> cases[] = {
         {"lǎng", "lang"}, {"lǜ", "lü"},   {"nǚ", "nü"},   {"yú", "yu"},  {"ne", "ne"},

@@ -52,6 +52,25 @@ int kangxi_strokes(char32_t character, const RadicalStroke& index, int total_str
     return total > 0 ? total : 0;
 }
 
+char32_t written_radical_form(int radical, int written_strokes) {
+    struct SideForm {
+        int radical;
+        int most_strokes;  // the side form has at most this many strokes
+        char32_t form;
+    };
+    static constexpr std::array<SideForm, 14> kSideForms = {{
+        {18, 2, U'刂'}, {61, 3, U'忄'}, {64, 3, U'扌'}, {85, 3, U'氵'}, {94, 3, U'犭'},
+        {96, 4, U'王'}, {113, 4, U'礻'}, {122, 5, U'罒'}, {130, 4, U'月'}, {140, 4, U'艹'},
+        {145, 5, U'衤'}, {162, 4, U'辶'}, {163, 2, U'阝'}, {170, 2, U'阝'},
+    }};
+    for (const auto& side : kSideForms) {
+        if (side.radical == radical) {
+            return written_strokes > 0 && written_strokes <= side.most_strokes ? side.form : 0;
+        }
+    }
+    return 0;
+}
+
 std::string strip_tone_marks(std::string_view marked) {
     std::u32string plain;
     for (const char32_t c : to_u32(marked)) {

@@ -33,6 +33,12 @@ int full_radical_strokes(int radical);
 // 月): it counts its own `total_strokes`. 0 when nothing gives a positive count.
 int kangxi_strokes(char32_t character, const RadicalStroke& index, int total_strokes);
 
+// The side form a radical takes in a character when it is written with fewer strokes than
+// in full (`written_strokes`, the character's strokes minus its residual): 氵 for 水 in 海,
+// 扌, 艹, 辶, 忄, 犭, 礻, 衤, 王 for 玉, 月 for 肉, 阝 for 阜 and 邑, 罒, 刂. 0 where
+// the radical is written whole (泉, 思, 璧, 袁) or has no distinct side form.
+char32_t written_radical_form(int radical, int written_strokes);
+
 // A reading with tone marks ("lǎng", "lǜ") in plain lower-case letters ("lang", "lü").
 // ü stays ü; ê keeps its circumflex; the marked nasal syllables ḿ, ń, ň, ǹ become m and n.
 std::string strip_tone_marks(std::string_view marked);

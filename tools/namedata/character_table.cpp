@@ -292,12 +292,20 @@ bool build_character_rows(const CharacterSources& sources,
         if (!marked.empty() && !has_gbk_form(marked)) marked = plain;
         const SyllableParts parts = split_syllable(plain);
 
-        // Radical as a character: the simplified form where the index names one (钅).
+        // Radical as a character: the simplified form where the index names one (钅), the side
+        // form where the character writes one.
         const auto own_index = parse_radical_stroke(facts.rs_unicode);
         std::string radical;
         if (own_index) {
             radical = to_utf8(unihan.radical_character(own_index->radical,
                                                        own_index->simplified_radical));
+            // The side form as written (氵 in 海, 艹 in 芳), as dictionaries list it.
+            if (const char32_t side = written_radical_form(
+                    own_index->radical, facts.total_strokes - own_index->residual);
+                side && !own_index->simplified_radical && own_index->residual > 0 &&
+                is_gbk_character(to_utf8(side))) {
+                radical = to_utf8(side);
+            }
             if (!is_gbk_character(radical)) {
                 radical = to_utf8(unihan.radical_character(own_index->radical, false));
             }
