@@ -144,6 +144,28 @@ TEST_F(RealDatabaseTest, KangxiStrokeCounts) {
     }
 }
 
+TEST_F(RealDatabaseTest, FullReadingsAndWrittenRadicals) {
+    struct Case {
+        const char* character;
+        const char* reading;  // toned, and one the current standard dictionary gives
+        const char* radical;  // the side form where the character writes one
+    };
+    const Case cases[] = {
+        {"子", "zǐ", "子"},   {"地", "dì", "土"},   {"著", "zhù", "艹"}, {"裳", "cháng", "衣"},
+        {"海", "hǎi", "氵"},  {"泉", "quán", "水"}, {"芳", "fāng", "艹"}, {"远", "yuǎn", "辶"},
+        {"怡", "yí", "忄"},   {"思", "sī", "心"},   {"琳", "lín", "王"},  {"璧", "bì", "玉"},
+        {"胡", "hú", "月"},   {"都", "dōu", "阝"},  {"陈", "chén", "阝"}, {"祥", "xiáng", "礻"},
+        {"裕", "yù", "衤"},   {"罗", "luó", "罒"},  {"卓", "zhuó", "十"}, {"珩", "héng", "王"},
+        {"绩", "jì", "纟"},
+    };
+    for (const auto& c : cases) {
+        const Row row = character(c.character);
+        ASSERT_FALSE(row.empty()) << c.character;
+        EXPECT_EQ(row[cnword::kPinyin2], c.reading) << c.character;
+        EXPECT_EQ(row[cnword::kRadical], c.radical) << c.character;
+    }
+}
+
 TEST_F(RealDatabaseTest, SurnameYuKeepsItsTraditionalForm) {
     const Row row = character("于");
     ASSERT_FALSE(row.empty());

@@ -2,11 +2,15 @@
 
 #include <bzlib.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
 #include <string_view>
+#include <vector>
+
+#include "tools/namedata/character_rules.h"
 
 namespace namedata {
 namespace {
@@ -50,6 +54,33 @@ std::string first_reading(std::string_view value) {
     return std::string(word);
 }
 
+// Every reading of a field, in order: "0748.030:luō 0748.060:luó" gives luō and luó,
+// "zhe(10643) zháo(545)" gives zhe and zháo, "10420.120:dì,de" gives dì and de.
+std::vector<std::string> readings_of(std::string_view value) {
+    std::vector<std::string> readings;
+    while (!value.empty()) {
+        const size_t end = value.find_first_of(" ,");
+        std::string_view word = value.substr(0, end);
+        value.remove_prefix(end == std::string_view::npos ? value.size() : end + 1);
+        if (const size_t colon = word.find(':'); colon != std::string_view::npos) {
+            word.remove_prefix(colon + 1);
+        }
+        word = word.substr(0, word.find('('));
+        if (!word.empty()) readings.emplace_back(word);
+    }
+    return readings;
+}
+
+// The first reading of a field that carries a tone mark ("de dì" gives "dì", "zi(6853)
+// zǐ(1114)" gives "zǐ"); empty when every reading is in the neutral tone. A naming book
+// gives a character its full reading (子 zǐ, 地 dì, 著 zhù), never a particle's.
+std::string first_toned_reading(std::string_view value) {
+    for (const auto& reading : readings_of(value)) {
+        if (strip_tone_marks(reading) != reading) return reading;
+    }
+    return "";
+}
+
 // A whole file as text; .bz2 files are unpacked on the fly.
 bool read_text(const std::string& path, std::string& text) {
     if (!path.ends_with(".bz2")) {
@@ -83,6 +114,18 @@ bool Unihan::load(const std::string& dir) {
         std::ifstream probe(base);
         if (!read_file(probe ? base : base + ".bz2")) return false;
     }
+    // kMandarin now and then keeps a reading the current standard dictionary (kTGHZ2013)
+    // no longer gives the character: 罗 luō for luó, 卓 zhuō, 珩 háng, 绩 jī. The standard's
+    // first reading then stands.
+    for (const auto& [character, value] : standard_readings_) {
+        auto& facts = facts_[character];
+        if (reading_rank_[character] != 1) continue;  // not from kMandarin
+        const std::vector<std::string> standard = readings_of(value);
+        if (std::find(standard.begin(), standard.end(), facts.reading) != standard.end()) continue;
+        if (std::string toned = first_toned_reading(value); !toned.empty()) {
+            facts.reading = std::move(toned);
+        }
+    }
     // CJKRadicals.txt: "167'; 2ED0; 9485" (radical; radical symbol; unified ideograph).
     std::ifstream radicals(dir + "/CJKRadicals.txt");
     if (!radicals) {
@@ -109,9 +152,11 @@ bool Unihan::read_file(const std::string& path) {
         return false;
     }
     // Readings by preference: kMandarin gives the most common reading; the dictionaries'
-    // fields stand in for the few characters without one.
+    // fields stand in for the few characters without one (or with a neutral tone only),
+    // the current standard dictionary first (著 zhù there, where the frequency list merges
+    // it with 着).
     static const std::map<std::string_view, int> kReadingRank = {
-        {"kMandarin", 1}, {"kHanyuPinlu", 2}, {"kXHC1983", 3}, {"kTGHZ2013", 4},
+        {"kMandarin", 1}, {"kTGHZ2013", 2}, {"kHanyuPinlu", 3}, {"kXHC1983", 4},
         {"kHanyuPinyin", 5}};
     std::string_view rest(text);
     while (!rest.empty()) {
@@ -141,13 +186,19 @@ bool Unihan::read_file(const std::string& path) {
         } else if (field == "kSimplifiedVariant") {
             facts_[character].simplified = other_variant(character, value);
         } else if (const auto rank = kReadingRank.find(field); rank != kReadingRank.end()) {
+            if (field == "kTGHZ2013") standard_readings_[character] = value;
             auto& facts = facts_[character];
             int& best = reading_rank_[character];
-            if (best != 0 && best <= rank->second) continue;
-            const std::string reading = first_reading(value);
-            if (reading.empty()) continue;
+            // A neutral-tone reading ranks after every toned one of any field.
+            std::string reading = first_toned_reading(value);
+            int reading_rank = rank->second;
+            if (reading.empty()) {
+                reading = first_reading(value);
+                reading_rank += static_cast<int>(kReadingRank.size());
+            }
+            if (reading.empty() || (best != 0 && best <= reading_rank)) continue;
             facts.reading = reading;
-            best = rank->second;
+            best = reading_rank;
         }
     }
     return true;

@@ -35,6 +35,7 @@ private:
     std::map<char32_t, UnihanFacts> facts_;
     std::map<std::string, char32_t> radicals_;
     std::map<char32_t, int> reading_rank_;  // which field the kept reading came from
+    std::map<char32_t, std::string> standard_readings_;  // kTGHZ2013, as written
     std::string error_;
 };
 
