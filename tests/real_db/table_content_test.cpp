@@ -101,6 +101,7 @@ std::string from_table_file(const std::string& table, size_t key, const std::str
 
 TEST(NumerologyTables, KnownNamesScoreByTheVerdictsOfTheFiles) {
     set_message_handler([](const Message&) { return MessageAnswer::kOk; });
+    name_database().close();
     ASSERT_TRUE(load_name_database(name_database(), program_directory_of_real_database()));
     struct Known {
         const char* surname;
