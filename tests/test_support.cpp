@@ -1,5 +1,6 @@
 #include "tests/test_support.h"
 
+#include <sqlite3.h>
 #include <sys/wait.h>
 
 #include <algorithm>
@@ -85,6 +86,31 @@ CliOutput run_cli(const std::string& arguments, const std::string& input) {
     const int status = pclose(pipe);
     run.exit_code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     return run;
+}
+
+std::vector<std::vector<std::string>> real_database_rows(const std::string& statement) {
+    std::vector<std::vector<std::string>> result;
+    sqlite3* db = nullptr;
+    if (sqlite3_open_v2(real_database_file().c_str(), &db, SQLITE_OPEN_READONLY, nullptr) !=
+        SQLITE_OK) {
+        ADD_FAILURE() << "cannot open " << real_database_file();
+        sqlite3_close(db);
+        return result;
+    }
+    sqlite3_stmt* query = nullptr;
+    EXPECT_EQ(sqlite3_prepare_v2(db, statement.c_str(), -1, &query, nullptr), SQLITE_OK)
+        << statement;
+    while (query && sqlite3_step(query) == SQLITE_ROW) {
+        std::vector<std::string> row;
+        for (int i = 0; i < sqlite3_column_count(query); ++i) {
+            const auto* text = sqlite3_column_text(query, i);
+            row.emplace_back(text ? reinterpret_cast<const char*>(text) : "");
+        }
+        result.push_back(std::move(row));
+    }
+    sqlite3_finalize(query);
+    sqlite3_close(db);
+    return result;
 }
 
 std::string read_file(const std::string& path) {

@@ -51,6 +51,10 @@ struct CliOutput {
 // standard error is discarded.
 CliOutput run_cli(const std::string& arguments, const std::string& input = "");
 
+// Every row a statement (UTF-8) finds in the real database file, read directly (not through
+// the program's query layer), each column as UTF-8 text.
+std::vector<std::vector<std::string>> real_database_rows(const std::string& statement);
+
 // Reads a whole file as bytes.
 std::string read_file(const std::string& path);
 

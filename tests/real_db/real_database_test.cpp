@@ -3,7 +3,6 @@
 #include <opencc/Lexicon.hpp>
 #include <opencc/MarisaDict.hpp>
 #include <opencc/SimpleConverter.hpp>
-#include <sqlite3.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -33,31 +32,8 @@ using Row = std::vector<std::string>;
 // Read-only access to the file itself (UTF-8 texts).
 class RealDatabaseTest : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() {
-        ASSERT_EQ(sqlite3_open_v2(test::real_database_file().c_str(), &db_, SQLITE_OPEN_READONLY,
-                                  nullptr),
-                  SQLITE_OK);
-    }
-    static void TearDownTestSuite() {
-        sqlite3_close(db_);
-        db_ = nullptr;
-    }
-
     static std::vector<Row> rows(const std::string& statement) {
-        std::vector<Row> result;
-        sqlite3_stmt* query = nullptr;
-        EXPECT_EQ(sqlite3_prepare_v2(db_, statement.c_str(), -1, &query, nullptr), SQLITE_OK)
-            << statement;
-        while (query && sqlite3_step(query) == SQLITE_ROW) {
-            Row row;
-            for (int i = 0; i < sqlite3_column_count(query); ++i) {
-                const auto* text = sqlite3_column_text(query, i);
-                row.emplace_back(text ? reinterpret_cast<const char*>(text) : "");
-            }
-            result.push_back(std::move(row));
-        }
-        sqlite3_finalize(query);
-        return result;
+        return test::real_database_rows(statement);
     }
     static long count(const std::string& table) {
         const auto result = rows("select count(*) from " + table);
@@ -74,10 +50,8 @@ protected:
         return found == characters_.end() ? Row{} : found->second;
     }
 
-    static sqlite3* db_;
     static std::map<std::string, Row> characters_;
 };
-sqlite3* RealDatabaseTest::db_ = nullptr;
 std::map<std::string, Row> RealDatabaseTest::characters_;
 
 TEST_F(RealDatabaseTest, RowCounts) {

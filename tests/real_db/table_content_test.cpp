@@ -1,7 +1,6 @@
 // The written tables of the real database: the numerology tables, surnames, English names,
 // articles and the meanings of the pool characters.
 #include <gtest/gtest.h>
-#include <sqlite3.h>
 
 #include <fstream>
 #include <map>
@@ -27,24 +26,7 @@ std::string program_directory_of_real_database() {
     return file.substr(0, file.rfind("/data/"));
 }
 
-std::vector<Row> rows(const std::string& statement) {
-    sqlite3* db = nullptr;
-    sqlite3_open_v2(test::real_database_file().c_str(), &db, SQLITE_OPEN_READONLY, nullptr);
-    std::vector<Row> result;
-    sqlite3_stmt* query = nullptr;
-    EXPECT_EQ(sqlite3_prepare_v2(db, statement.c_str(), -1, &query, nullptr), SQLITE_OK);
-    while (query && sqlite3_step(query) == SQLITE_ROW) {
-        Row row;
-        for (int i = 0; i < sqlite3_column_count(query); ++i) {
-            const auto* text = sqlite3_column_text(query, i);
-            row.emplace_back(text ? reinterpret_cast<const char*>(text) : "");
-        }
-        result.push_back(std::move(row));
-    }
-    sqlite3_finalize(query);
-    sqlite3_close(db);
-    return result;
-}
+std::vector<Row> rows(const std::string& statement) { return test::real_database_rows(statement); }
 
 // Fails for every row with an empty field, except at the allowed positions.
 void expect_no_empty_field(const std::string& table, std::set<size_t> allowed = {}) {
