@@ -1,7 +1,6 @@
 #include "app/ui/media_player_control.h"
 
-#include <QAudioOutput>
-#include <QMediaPlayer>
+#include "app/ui/sound_player.h"
 
 namespace langyue {
 
@@ -18,14 +17,8 @@ MediaPlayerControl::MediaPlayerControl(QWidget* parent) : QToolButton(parent) {
 
 void MediaPlayerControl::play(const QUrl& address) {
     source_ = address;
-    if (player_ == nullptr) {
-        player_ = new QMediaPlayer(this);
-        output_ = new QAudioOutput(this);
-        player_->setAudioOutput(output_);
-    }
-    player_->stop();
-    player_->setSource(address);
-    player_->play();
+    if (player_ == nullptr) player_ = new SoundPlayer(this);
+    player_->play(address);
 }
 
 }  // namespace langyue

@@ -6,10 +6,10 @@
 #include <QToolButton>
 #include <QUrl>
 
-class QAudioOutput;
-class QMediaPlayer;
 
 namespace langyue {
+
+class SoundPlayer;
 
 class MediaPlayerControl : public QToolButton {
     Q_OBJECT
@@ -23,8 +23,7 @@ public:
     const QUrl& source() const { return source_; }
 
 private:
-    QMediaPlayer* player_ = nullptr;
-    QAudioOutput* output_ = nullptr;
+    SoundPlayer* player_ = nullptr;
     QUrl source_;
 };
 

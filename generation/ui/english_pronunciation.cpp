@@ -1,13 +1,12 @@
 #include "generation/ui/english_pronunciation.h"
 
-#include <QAudioOutput>
-#include <QMediaPlayer>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QNetworkRequest>
 #include <QProcess>
 
 #include "app/ui/qt_text.h"
+#include "app/ui/sound_player.h"
 #include "generation/english_names.h"
 
 namespace langyue {
@@ -55,14 +54,8 @@ void EnglishPronunciation::page_arrived(QNetworkReply* reply, const QString& nam
 }
 
 void EnglishPronunciation::play_default(const QUrl& address) {
-    if (player_ == nullptr) {
-        player_ = new QMediaPlayer(this);
-        output_ = new QAudioOutput(this);
-        player_->setAudioOutput(output_);
-    }
-    player_->stop();
-    player_->setSource(address);
-    player_->play();
+    if (player_ == nullptr) player_ = new SoundPlayer(this);
+    player_->play(address);
 }
 
 void EnglishPronunciation::say_default(const QString& name) {

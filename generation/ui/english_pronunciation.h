@@ -8,12 +8,12 @@
 #include <QUrl>
 #include <functional>
 
-class QMediaPlayer;
-class QAudioOutput;
 class QNetworkAccessManager;
 class QNetworkReply;
 
 namespace langyue {
+
+class SoundPlayer;
 
 class EnglishPronunciation : public QObject {
     Q_OBJECT
@@ -52,8 +52,7 @@ private:
 
     QNetworkAccessManager* network_ = nullptr;
     QNetworkReply* pending_ = nullptr;
-    QMediaPlayer* player_ = nullptr;
-    QAudioOutput* output_ = nullptr;
+    SoundPlayer* player_ = nullptr;
     std::function<void(const QUrl&)> play_;
     std::function<void(const QString&)> say_;
     QString address_;
