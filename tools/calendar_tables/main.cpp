@@ -12,27 +12,20 @@
 #include <string>
 #include <vector>
 
+#include "calendar/civil_days.h"
 #include "delta_t.h"
 #include "moon_phase.h"
 #include "sun.h"
 
 namespace calendar_tables {
+
+using langyue::days_from_civil;
 namespace {
 
 constexpr int kFirstYear = 1900;
 constexpr int kLastYear = 2050;
 constexpr double kJdOf1900 = 2415020.5;  // 1900-01-01 00:00 UT
 constexpr std::int64_t kCstOffsetSeconds = 8 * 3600;
-
-// Days from 1970-01-01 to a date of the proleptic Gregorian calendar.
-std::int64_t days_from_civil(int year, int month, int day) {
-    const int y = month <= 2 ? year - 1 : year;
-    const int era = (y >= 0 ? y : y - 399) / 400;
-    const int year_of_era = y - era * 400;
-    const int day_of_year = (153 * (month + (month > 2 ? -3 : 9)) + 2) / 5 + day - 1;
-    const int day_of_era = year_of_era * 365 + year_of_era / 4 - year_of_era / 100 + day_of_year;
-    return static_cast<std::int64_t>(era) * 146097 + day_of_era - 719468;
-}
 
 double julian_day(int year, int month, int day) {
     return static_cast<double>(days_from_civil(year, month, day)) + 2440587.5;
