@@ -1,6 +1,7 @@
 #include "analysis/report_pages.h"
 
 #include <fstream>
+#include <unordered_map>
 
 #include "analysis/name_analysis.h"
 #include "app/embedded_resources.h"
@@ -27,13 +28,22 @@ const std::string& page_template(const char* name) {
 class PageFiller {
 public:
     explicit PageFiller(std::string page) : page_(std::move(page)) {}
-    PageFiller& set(const char* placeholder_utf8, const std::string& value_gbk) {
-        replace_placeholder(page_, gbk(placeholder_utf8), value_gbk);
+    PageFiller& set(const std::string& placeholder_utf8, const std::string& value_gbk) {
+        replace_placeholder(page_, placeholder_gbk(placeholder_utf8), value_gbk);
         return *this;
     }
     std::string take() { return std::move(page_); }
 
 private:
+    // Placeholder names are fixed texts: each is converted to GBK once per thread, not at
+    // every page.
+    static const std::string& placeholder_gbk(const std::string& utf8) {
+        thread_local std::unordered_map<std::string, std::string> converted;
+        auto found = converted.find(utf8);
+        if (found == converted.end()) found = converted.emplace(utf8, gbk(utf8)).first;
+        return found->second;
+    }
+
     std::string page_;
 };
 
@@ -76,7 +86,7 @@ std::string fill_name_report(const NameAnalysis& analysis) {
             for (size_t i = 0; i < 2; ++i) {
                 std::string placeholder = fields[field];
                 placeholder.replace(placeholder.find('#'), 1, std::to_string(i + 1));
-                page.set(placeholder.c_str(), value(field, i));
+                page.set(placeholder, value(field, i));
             }
         }
     };
@@ -94,7 +104,7 @@ std::string fill_name_report(const NameAnalysis& analysis) {
                           {"总格", g.total, 3},  {"外格", g.outer, 4}};
     const auto each = [&](const char* suffix, auto value) {
         for (const Grid& grid : grids) {
-            page.set(("{" + std::string(grid.name) + suffix + "}").c_str(), value(grid));
+            page.set("{" + std::string(grid.name) + suffix + "}", value(grid));
         }
     };
     each("", [](const Grid& grid) { return number_text(grid.number); });
