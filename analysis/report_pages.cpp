@@ -13,15 +13,18 @@
 namespace langyue {
 namespace {
 
-// A page template as GBK text, converted once.
-const std::string& page_template(const char* name) {
-    static const std::string report = gbk(embedded_resource("templates/name_report.html"));
-    static const std::string character = gbk(embedded_resource("templates/character_page.html"));
-    static const std::string surname = gbk(embedded_resource("templates/surname_page.html"));
-    const std::string wanted(name);
-    if (wanted == "report") return report;
-    if (wanted == "character") return character;
-    return surname;
+// The page templates as GBK text, each converted once.
+const std::string& report_template() {
+    static const std::string page = gbk(embedded_resource("templates/name_report.html"));
+    return page;
+}
+const std::string& character_template() {
+    static const std::string page = gbk(embedded_resource("templates/character_page.html"));
+    return page;
+}
+const std::string& surname_template() {
+    static const std::string page = gbk(embedded_resource("templates/surname_page.html"));
+    return page;
 }
 
 // Replaces placeholders given as UTF-8 names, in the order given.
@@ -61,7 +64,7 @@ void replace_placeholder(std::string& page, const std::string& placeholder,
 }
 
 std::string fill_name_report(const NameAnalysis& analysis) {
-    PageFiller page(page_template("report"));
+    PageFiller page(report_template());
     // The character rows, field by field, first then second character; a part of one
     // character leaves its second row empty.
     const auto fill_part = [&page, &analysis](const std::string& part,
@@ -131,7 +134,7 @@ std::string fill_name_report(const NameAnalysis& analysis) {
 std::string fill_character_page(const std::string& character) {
     QueryCursor row =
         name_database().query(gbk("select * from LM_CNWord where 汉字=\"") + character + "\"");
-    return PageFiller(page_template("character"))
+    return PageFiller(character_template())
         .set("{汉字}", character)
         .set("{拼音}", row.column_text(cnword::kPinyin2))
         .set("{简体笔划}", row.column_text(cnword::kSimplifiedStrokes))
@@ -150,7 +153,7 @@ bool write_character_page(const std::string& character, int position) {
 std::string fill_surname_page(const std::string& surname) {
     QueryCursor row =
         name_database().query(gbk("select * from LM_百家姓 where 姓=\"") + surname + "\"");
-    return PageFiller(page_template("surname"))
+    return PageFiller(surname_template())
         .set("{姓氏}", surname)
         .set("{姓氏起源}", row.column_text(2))
         .set("{聚集地}", row.column_text(3))
